@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+// Exit codes of vellora-book.
+enum CliExit : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+
+// One subcommand: its name, a one-line summary, its usage text and its
+// handler, which gets the arguments after the name.
+struct CliCommand {
+    const char *name;
+    const char *summary;
+    const char *usage;
+    int (*run)(const QStringList &args);
+};
+
+int RunInfo(const QStringList &args);
+int RunCreate(const QStringList &args);
+
+// Output helpers: UTF-8 to stdout / stderr.
+void PrintOut(const QByteArray &text);
+void PrintError(const QString &line);

@@ -1,0 +1,27 @@
+#include "document/BookDocument.h"
+
+#include "document/BookId.h"
+#include "document/PicturePath.h"
+
+#include <QDateTime>
+
+PictureEntry::PictureEntry(const QString &path, const QString &compileTime, std::uint64_t fileSize)
+    : Path(ContractPicturePath(path)), FileSize(fileSize), CompileTime(compileTime)
+{
+}
+
+BookDocument BookDocument::MakeNew()
+{
+    BookDocument book;
+    book.FileType = QString::fromUtf16(kDefaultFileType);
+    book.Version = QString::fromUtf16(kDefaultVersion);
+    book.BookId = MakeBookId();
+    return book;
+}
+
+QString FormatCompileTime(const QDateTime &localTime)
+{
+    const QDate d = localTime.date();
+    const QTime t = localTime.time();
+    return QString::asprintf("%i-%i-%i %.2i:%.2i", d.year(), d.month(), d.day(), t.hour(), t.minute());
+}

@@ -1,0 +1,155 @@
+#include "document/BookFile.h"
+
+#include "document/BookDocument.h"
+#include "document/FileIo.h"
+#include "document/ParseNumber.h"
+#include "document/TextLines.h"
+
+#include <algorithm>
+
+namespace {
+const QString kCoverBegin = QStringLiteral("<cover_begin>");
+const QString kCoverEnd = QStringLiteral("<cover_end>");
+const QString kIntroBegin = QStringLiteral("<intro_begin>");
+const QString kIntroEnd = QStringLiteral("<intro_end>");
+const QString kCrLf = QStringLiteral("\r\n");
+
+// What follows a block's closing "<": the rest of the end marker and its
+// CR LF. The reader skips this many units without looking at them.
+constexpr qsizetype kBlockTailUnits = 13;
+
+constexpr int kTitlePageItems = 11;
+
+// Items of a book file: lines, except that a line that is exactly a block
+// marker opens a block running up to the next "<". A block whose "<" never
+// comes takes the rest of the data (the file is read as far as it goes).
+QList<QStringView> SplitItems(QStringView data)
+{
+    QList<QStringView> items;
+    qsizetype pos = 0;
+    while (const auto line = NextCrLine(data, pos)) {
+        if (line->text == kCoverBegin || line->text == kIntroBegin) {
+            const qsizetype start = line->next;
+            const qsizetype lt = data.indexOf(QChar(u'<'), start);
+            if (lt < 0) {
+                items.append(data.mid(start));
+                break;
+            }
+            items.append(data.mid(start, lt - start));
+            pos = std::min(lt + kBlockTailUnits, data.size());
+        } else {
+            items.append(line->text);
+            pos = line->next;
+        }
+    }
+    return items;
+}
+
+void ParseNumberInto(QStringView item, std::int32_t &target)
+{
+    if (const auto value = ParseNumber(item))
+        target = *value;
+}
+
+PictureEntry ParsePictureLine(QStringView item)
+{
+    PictureEntry entry;
+    const qsizetype length = item.size();
+    const qsizetype p = item.indexOf(QChar(u'>'));
+    if (p >= 2)
+        entry.Path = item.mid(1, p - 1).toString();
+    const qsizetype timeStart = p + 3;
+    const qsizetype timeEnd = length - 1;  // the closing ">" is not part of it
+    if (timeEnd > timeStart)
+        entry.CompileTime = item.mid(timeStart, timeEnd - timeStart).toString();
+    return entry;
+}
+
+bool HasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+} // namespace
+
+bool ParseBookFileData(const QByteArray &data, BookDocument &book)
+{
+    const QString text = FromUtf16Le(data);
+    if (text.isEmpty())
+        return false;
+    const QList<QStringView> items = SplitItems(text);
+    if (items.size() < kTitlePageItems)
+        return false;
+
+    book.FileType = items[0].toString();
+    book.Version = items[1].toString();
+    book.BookId = items[2].toString();
+    book.Title = items[3].toString();
+    book.Author = items[4].toString();
+    book.Reserved = items[5].toString();
+    book.Category = items[6].toString();
+    ParseNumberInto(items[7], book.Rating);
+    ParseNumberInto(items[8], book.PictureCount);
+    book.Cover = items[9].toString();
+    book.Intro = items[10].toString();
+    for (qsizetype i = kTitlePageItems; i < items.size(); ++i) {
+        if (!items[i].isEmpty())
+            book.Pictures.append(ParsePictureLine(items[i]));
+    }
+    return true;
+}
+
+bool ReadBookFile(const QString &path, BookDocument &book)
+{
+    const auto data = ReadRegularFile(path);
+    if (!data)
+        return false;
+    return ParseBookFileData(*data, book);
+}
+
+QString BookWriteProblem(const BookDocument &book)
+{
+    const std::pair<const char *, const QString *> texts[] = {
+        {"FileType", &book.FileType}, {"Version", &book.Version}, {"BookId", &book.BookId},
+        {"Title", &book.Title},       {"Author", &book.Author},   {"Reserved", &book.Reserved},
+        {"Category", &book.Category},
+    };
+    for (const auto &[name, value] : texts) {
+        if (HasLineBreak(*value))
+            return QStringLiteral("%1 contains a line break").arg(QLatin1String(name));
+        if (*value == kCoverBegin || *value == kIntroBegin)
+            return QStringLiteral("%1 is a block marker").arg(QLatin1String(name));
+    }
+    if (book.Cover.contains(QLatin1Char('<')))
+        return QStringLiteral("Cover contains \"<\"");
+    if (book.Intro.contains(QLatin1Char('<')))
+        return QStringLiteral("Intro contains \"<\"");
+    for (const PictureEntry &entry : book.Pictures) {
+        for (const QString *value : {&entry.Path, &entry.CompileTime}) {
+            if (HasLineBreak(*value) || value->contains(QLatin1Char('>')))
+                return QStringLiteral("picture %1 cannot be stored (line break or \">\")").arg(entry.Path);
+        }
+    }
+    return {};
+}
+
+QByteArray SerializeBookFile(const BookDocument &book)
+{
+    QString text;
+    for (const QString *line : {&book.FileType, &book.Version, &book.BookId, &book.Title,
+                                &book.Author, &book.Reserved, &book.Category})
+        text += *line + kCrLf;
+    text += QString::asprintf("%i", book.Rating) + kCrLf;
+    text += QString::asprintf("%i", book.PictureCount) + kCrLf;
+    text += kCoverBegin + kCrLf + book.Cover + kCoverEnd + kCrLf;
+    text += kIntroBegin + kCrLf + book.Intro + kIntroEnd + kCrLf;
+    for (const PictureEntry &entry : book.Pictures)
+        text += QLatin1Char('<') + entry.Path + QStringLiteral("> <") + entry.CompileTime + QLatin1Char('>') + kCrLf;
+    return ToUtf16Le(text);
+}
+
+bool WriteBookFile(const QString &path, const BookDocument &book)
+{
+    if (!BookWriteProblem(book).isEmpty())
+        return false;
+    return WriteFileAtomically(path, SerializeBookFile(book));
+}

@@ -1,0 +1,132 @@
+#include "document/BookDocument.h"
+#include "document/BookFile.h"
+#include "document/FileIo.h"
+
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+BookDocument FixedBook()
+{
+    BookDocument book = BookDocument::MakeNew();
+    book.BookId = QStringLiteral("901234");
+    return book;
+}
+} // namespace
+
+TEST(BookFileWriter, NewBookIsExactlyTheTitlePageLines)
+{
+    ScratchDir dir;
+    const QString path = dir.file(QStringLiteral("new.vlr"));
+    ASSERT_TRUE(WriteBookFile(path, FixedBook()));
+    const QString expected = QStringLiteral(
+        "Picture Book File (*.vlr)\r\n1.0\r\n901234\r\n\r\n\r\n\r\n\r\n0\r\n0\r\n"
+        "<cover_begin>\r\n<cover_end>\r\n<intro_begin>\r\n<intro_end>\r\n");
+    const QByteArray bytes = ReadAll(path);
+    EXPECT_EQ(bytes, ToUtf16Le(expected));
+    // No byte-order mark: the file starts with "P" 00.
+    EXPECT_EQ(bytes.left(2), QByteArray("P\0", 2));
+}
+
+TEST(BookFileWriter, BookWithPicturesCoverAndIntro)
+{
+    ScratchDir dir;
+    BookDocument book = FixedBook();
+    book.Title = QStringLiteral("山水");
+    book.Author = QStringLiteral("Li");
+    book.Category = QStringLiteral("风景");
+    book.Rating = 4;
+    book.PictureCount = 2;
+    book.Cover = QStringLiteral("AAAA");
+    book.Intro = QStringLiteral("QUJD\r\n");
+    PictureEntry a;
+    a.Path = QStringLiteral("c:\\a.jpg");
+    a.CompileTime = QStringLiteral("2009-3-7 08:05");
+    PictureEntry b;
+    b.Path = QStringLiteral("[安装目录]\\s\\b.gif");
+    b.CompileTime = QStringLiteral("2026-12-6 20:36");
+    book.Pictures = {a, b};
+    const QString path = dir.file(QStringLiteral("full.vlr"));
+    ASSERT_TRUE(WriteBookFile(path, book));
+    const QString expected = QStringLiteral(
+        "Picture Book File (*.vlr)\r\n1.0\r\n901234\r\n山水\r\nLi\r\n\r\n风景\r\n4\r\n2\r\n"
+        "<cover_begin>\r\nAAAA<cover_end>\r\n<intro_begin>\r\nQUJD\r\n<intro_end>\r\n"
+        "<c:\\a.jpg> <2009-3-7 08:05>\r\n<[安装目录]\\s\\b.gif> <2026-12-6 20:36>\r\n");
+    EXPECT_EQ(ReadAll(path), ToUtf16Le(expected));
+
+    BookDocument back;
+    ASSERT_TRUE(ReadBookFile(path, back));
+    EXPECT_EQ(back, book);
+}
+
+struct RefusedCase {
+    const char *name;
+    void (*spoil)(BookDocument &);
+};
+
+class BookFileWriterRefuses : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(BookFileWriterRefuses, WhatWouldNotReadBackAndKeepsTheOldFile)
+{
+    ScratchDir dir;
+    const QString path = dir.file(QStringLiteral("b.vlr"));
+    ASSERT_TRUE(WriteAll(path, "old"));
+    BookDocument book = FixedBook();
+    PictureEntry e;
+    e.Path = QStringLiteral("/p/a.jpg");
+    e.CompileTime = QStringLiteral("2026-1-1 00:00");
+    book.Pictures = {e};
+    GetParam().spoil(book);
+    EXPECT_FALSE(BookWriteProblem(book).isEmpty());
+    EXPECT_FALSE(WriteBookFile(path, book));
+    EXPECT_EQ(ReadAll(path), QByteArray("old"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Books, BookFileWriterRefuses, testing::Values(
+    RefusedCase{"TitleCr", [](BookDocument &b) { b.Title = QStringLiteral("a\rb"); }},
+    RefusedCase{"AuthorLf", [](BookDocument &b) { b.Author = QStringLiteral("a\nb"); }},
+    RefusedCase{"ReservedCrLf", [](BookDocument &b) { b.Reserved = QStringLiteral("x\r\n"); }},
+    RefusedCase{"CategoryMarker", [](BookDocument &b) { b.Category = QStringLiteral("<cover_begin>"); }},
+    RefusedCase{"FileTypeMarker", [](BookDocument &b) { b.FileType = QStringLiteral("<intro_begin>"); }},
+    RefusedCase{"CoverLt", [](BookDocument &b) { b.Cover = QStringLiteral("AA<AA"); }},
+    RefusedCase{"IntroLt", [](BookDocument &b) { b.Intro = QStringLiteral("<"); }},
+    RefusedCase{"PathGt", [](BookDocument &b) { b.Pictures[0].Path = QStringLiteral("/p/a>b.jpg"); }},
+    RefusedCase{"PathLf", [](BookDocument &b) { b.Pictures[0].Path = QStringLiteral("/p/a\nb.jpg"); }},
+    RefusedCase{"TimeCr", [](BookDocument &b) { b.Pictures[0].CompileTime = QStringLiteral("1\r2"); }},
+    RefusedCase{"TimeGt", [](BookDocument &b) { b.Pictures[0].CompileTime = QStringLiteral("1>2"); }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(BookFileWriter, MarkerTextsInsideALongerTitleAreFine)
+{
+    BookDocument book = FixedBook();
+    book.Title = QStringLiteral(" <cover_begin>");
+    book.Author = QStringLiteral("a<b>c");
+    EXPECT_TRUE(BookWriteProblem(book).isEmpty());
+}
+
+TEST(BookFileWriter, UnwritableTargetIsAFailure)
+{
+    ScratchDir dir;
+    EXPECT_FALSE(WriteBookFile(dir.file(QStringLiteral("no/such/folder/b.vlr")), FixedBook()));
+    // A folder in the way of the file.
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("taken.vlr"))));
+    EXPECT_FALSE(WriteBookFile(dir.file(QStringLiteral("taken.vlr")), FixedBook()));
+}
+
+TEST(BookFileWriter, ReplacesAnExistingBook)
+{
+    ScratchDir dir;
+    const QString path = dir.file(QStringLiteral("b.vlr"));
+    BookDocument first = FixedBook();
+    first.Title = QStringLiteral("first");
+    ASSERT_TRUE(WriteBookFile(path, first));
+    BookDocument second = FixedBook();
+    second.Title = QStringLiteral("second");
+    ASSERT_TRUE(WriteBookFile(path, second));
+    BookDocument back;
+    ASSERT_TRUE(ReadBookFile(path, back));
+    EXPECT_EQ(back.Title, QStringLiteral("second"));
+}

@@ -1,0 +1,119 @@
+#include "document/AppDirectories.h"
+#include "document/FileIo.h"
+#include "document/ReadingStateFile.h"
+
+#include "TestFiles.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+struct StateDir {
+    ScratchDir scratch;
+    StateDir() { QDir().mkpath(scratch.path() + QStringLiteral("etc")); }
+    QString data() const { return scratch.path(); }
+    QString file(const char *id) const { return scratch.path() + QStringLiteral("etc/") + QLatin1String(id) + QStringLiteral(".etc"); }
+};
+} // namespace
+
+TEST(ReadingStateFile, WritesTheEighteenByteExample)
+{
+    StateDir dir;
+    ASSERT_TRUE(SaveReadingStateFile(dir.data(), QStringLiteral("901234"), ReadingState{4, 1, 5}));
+    const QByteArray expected("\x34\x00\x0D\x00\x0A\x00\x31\x00\x0D\x00\x0A\x00\x35\x00\x0D\x00\x0A\x00", 18);
+    EXPECT_EQ(ReadAll(dir.file("901234")), expected);
+}
+
+TEST(ReadingStateFile, NegativeValuesRoundTrip)
+{
+    StateDir dir;
+    ASSERT_TRUE(SaveReadingStateFile(dir.data(), QStringLiteral("1"), ReadingState{-1, 0, -2147483647 - 1}));
+    ReadingState back{9, 9, 9};
+    ASSERT_TRUE(LoadReadingStateFile(dir.data(), QStringLiteral("1"), back));
+    EXPECT_EQ(back.Page, -1);
+    EXPECT_EQ(back.Speed, 0);
+    EXPECT_EQ(back.Step, -2147483647 - 1);
+}
+
+struct StateCase {
+    const char *name;
+    QString text;
+    ReadingState expected;  // loaded over {10, 20, 30}
+};
+
+class ReadingStateLoad : public testing::TestWithParam<StateCase> {};
+
+TEST_P(ReadingStateLoad, EachLineThatIsANumberReplacesItsValue)
+{
+    StateDir dir;
+    ASSERT_TRUE(WriteAll(dir.file("77"), ToUtf16Le(GetParam().text)));
+    ReadingState state{10, 20, 30};
+    ASSERT_TRUE(LoadReadingStateFile(dir.data(), QStringLiteral("77"), state));
+    EXPECT_EQ(state.Page, GetParam().expected.Page);
+    EXPECT_EQ(state.Speed, GetParam().expected.Speed);
+    EXPECT_EQ(state.Step, GetParam().expected.Step);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ReadingStateLoad, testing::Values(
+    StateCase{"Plain", QStringLiteral("7\r\n2\r\n3\r\n"), {7, 2, 3}},
+    StateCase{"BlanksAndFractions", QStringLiteral(" 7 \r\n7.9\r\n\t3\r\n"), {7, 7, 3}},
+    StateCase{"Letters", QStringLiteral("abc\r\n2\r\nx\r\n"), {10, 2, 30}},
+    StateCase{"ExtraLinesIgnored", QStringLiteral("1\r\n2\r\n3\r\n4\r\n5\r\n"), {1, 2, 3}},
+    StateCase{"ThirdLineWithoutLineEnd", QStringLiteral("1\r\n2\r\n3"), {1, 2, 30}},
+    StateCase{"OneLine", QStringLiteral("5\r\n"), {5, 20, 30}},
+    StateCase{"Empty", QString(), {10, 20, 30}},
+    StateCase{"Garbage", QStringLiteral("\r\r\r\r"), {10, 20, 30}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ReadingStateFile, MissingFileChangesNothing)
+{
+    StateDir dir;
+    ReadingState state{3, 4, 5};
+    EXPECT_FALSE(LoadReadingStateFile(dir.data(), QStringLiteral("123"), state));
+    EXPECT_EQ(state.Page, 3);
+    EXPECT_EQ(state.Speed, 4);
+}
+
+class UnsafeBookId : public testing::TestWithParam<const char *> {};
+
+TEST_P(UnsafeBookId, GetsNoStateFile)
+{
+    StateDir dir;
+    const QString id = QString::fromUtf8(GetParam());
+    EXPECT_TRUE(ReadingStateFilePath(dir.data(), id).isEmpty());
+    EXPECT_FALSE(SaveReadingStateFile(dir.data(), id, ReadingState{}));
+    ReadingState state;
+    EXPECT_FALSE(LoadReadingStateFile(dir.data(), id, state));
+    // Nothing was written anywhere below the data directory.
+    EXPECT_EQ(QDir(dir.data()).entryList(QDir::Files).size(), 0);
+    EXPECT_EQ(QDir(dir.data() + QStringLiteral("etc")).entryList(QDir::Files).size(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ids, UnsafeBookId, testing::Values("../../x", "../x", "", "a", "12/3", "12 "));
+
+TEST(ReadingStateFile, FailedSaveKeepsTheOldFile)
+{
+    ScratchDir dir;  // no "etc" folder: the save cannot happen
+    EXPECT_FALSE(SaveReadingStateFile(dir.path(), QStringLiteral("5"), ReadingState{}));
+}
+
+TEST(DataDirectories, EnsureCreatesTheDataFolderAndEtc)
+{
+    ScratchDir dir;
+    const QString data = dir.path() + QStringLiteral("Documents/Vellora/");
+    SetDataDirectory(data);
+    EnsureDataDirectories();
+    EXPECT_TRUE(QDir(data + QStringLiteral("etc")).exists());
+    EnsureDataDirectories();  // existing folders are fine
+    EXPECT_TRUE(QDir(data + QStringLiteral("etc")).exists());
+    SetDataDirectory(QString());
+}
+
+TEST(DataDirectories, DirectoriesEndInASlash)
+{
+    SetApplicationDirectory(QStringLiteral("/Opt/App"));
+    EXPECT_EQ(ApplicationDirectory(), QStringLiteral("/Opt/App/"));
+    SetApplicationDirectory(QStringLiteral("/Opt/App/"));
+    EXPECT_EQ(ApplicationDirectory(), QStringLiteral("/Opt/App/"));
+    SetApplicationDirectory(QString());
+}
