@@ -20,6 +20,10 @@ QCache<QByteArray, QByteArray> &SvgCache()
 
 std::optional<QByteArray> RunHelper(const QByteArray &emf)
 {
+    // Without a known application directory the name would be looked up in
+    // the working directory, which could hold anything.
+    if (ApplicationDirectory().isEmpty())
+        return std::nullopt;
     const QString helper = ApplicationDirectory() + QLatin1String(kEmfHelperName);
     if (!QFileInfo(helper).isExecutable())
         return std::nullopt;
