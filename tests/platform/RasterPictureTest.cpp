@@ -182,19 +182,3 @@ TEST(RasterPicture, RandomBytesNeverDecodeToAPicture)
         }
     }
 }
-
-TEST(RasterPicture, RendersStretchedIntoTheTarget)
-{
-    const DecodedPicturePtr picture = DecodePicture(Encode(TwoHalves(400, 300), "bmp"), k96);
-    ASSERT_TRUE(picture);
-    QImage canvas(800, 300, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter p(&canvas);
-        picture->Render(p, QRectF(0, 0, 800, 300));
-    }
-    EXPECT_TRUE(Near(canvas.pixelColor(5, 5), Qt::red));
-    EXPECT_TRUE(Near(canvas.pixelColor(390, 295), Qt::red));
-    EXPECT_TRUE(Near(canvas.pixelColor(410, 5), Qt::blue));
-    EXPECT_TRUE(Near(canvas.pixelColor(795, 295), Qt::blue));
-}

@@ -218,13 +218,10 @@ void PrintTo(const PixelsCase &c, std::ostream *os)
 
 class HimetricToPixelsTable : public testing::TestWithParam<PixelsCase> {};
 
-TEST_P(HimetricToPixelsTable, ConvertsAtTheGivenResolution)
+// Both the screen's resolution (as the view asks) and a given one.
+TEST_P(HimetricToPixelsTable, ConvertsAtTheResolution)
 {
     EXPECT_EQ(CPictureHolder::HimetricToPixels(GetParam().himetric, GetParam().dpi), GetParam().pixels);
-}
-
-TEST_P(HimetricToPixelsTable, ConvertsAtTheScreensResolution)
-{
     SetScreenLogicalDpi(GetParam().dpi);
     EXPECT_EQ(CPictureHolder::HimetricToPixels(GetParam().himetric), GetParam().pixels);
     SetScreenLogicalDpi({});
