@@ -245,3 +245,42 @@ TEST_F(EmfTest, HelperRefusesGarbageAfterAGoodHeader)
         EXPECT_EQ(picture->NaturalSizeHimetric(), QSize(11268, 5268));
     }
 }
+
+// --- a helper that misbehaves ---------------------------------------------------
+
+struct HelperCase {
+    const char *name;
+    const char *script;
+    bool decodes;
+};
+void PrintTo(const HelperCase &c, std::ostream *os) { *os << c.name; }
+
+class MisbehavingHelper : public EmfTest, public testing::WithParamInterface<HelperCase> {};
+
+// The program trusts nothing the helper does: only a clean exit with an SVG
+// that parses makes a picture.
+TEST_P(MisbehavingHelper, OnlyACleanConversionMakesAPicture)
+{
+    ScratchDir dir;
+    const QString helper = dir.file(QLatin1String(kEmfHelperName));
+    ASSERT_TRUE(WriteAll(helper, QByteArray("#!/bin/sh\n") + GetParam().script + "\n"));
+    QFile::setPermissions(helper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    SetApplicationDirectory(dir.path());
+    const DecodedPicturePtr picture = DecodePicture(Metafile("emf_lo_text.emf"));
+    EXPECT_EQ(picture != nullptr, GetParam().decodes);
+    if (picture) {
+        EXPECT_EQ(picture->NaturalSizeHimetric(), QSize(11268, 5268));
+    }
+}
+
+#define VELLORA_SMALL_SVG "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"5\"><rect width=\"10\" height=\"5\"/></svg>"
+
+INSTANTIATE_TEST_SUITE_P(Helpers, MisbehavingHelper, testing::Values(
+    HelperCase{"WritesAnSvg", "cat >/dev/null; printf '%s' '" VELLORA_SMALL_SVG "'", true},
+    HelperCase{"SvgButFailureStatus", "cat >/dev/null; printf '%s' '" VELLORA_SMALL_SVG "'; exit 1", false},
+    HelperCase{"Crashes", "cat >/dev/null; kill -SEGV $$", false},
+    HelperCase{"WritesNothing", "cat >/dev/null", false},
+    HelperCase{"WritesGarbage", "cat >/dev/null; head -c 5000 /dev/urandom", false},
+    HelperCase{"ReadsNothing", "printf '%s' '" VELLORA_SMALL_SVG "'", true},
+    // Killed when its time is up (this case takes that long).
+    HelperCase{"Hangs", "exec sleep 60", false}));
