@@ -62,7 +62,8 @@ QImage DecodeRasterImage(const QByteArray &bytes)
     // top-down bitmaps.
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
-    if (format.isEmpty())
+    // Compressed SVG inflates without a bound before the size is known.
+    if (format.isEmpty() || format == "svgz")
         return {};
     if (IsIconFormat(format)) {
         const int entry = LargestEntry(reader);

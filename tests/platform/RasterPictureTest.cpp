@@ -35,6 +35,24 @@ QByteArray WithExifOrientation(const QByteArray &jpeg, int orientation)
     return jpeg.left(2) + app1 + jpeg.mid(2);
 }
 
+// A gzip file around the bytes: qCompress's zlib stream re-framed.
+QByteArray Gzip(const QByteArray &data)
+{
+    const QByteArray zlib = qCompress(data).mid(4);
+    const QByteArray deflate = zlib.mid(2, zlib.size() - 6);
+    quint32 crc = 0xffffffffu;
+    for (const char c : data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    crc ^= 0xffffffffu;
+    QByteArray gz = QByteArray::fromHex("1f8b0800000000000003") + deflate + QByteArray(8, '\0');
+    PutLe32(gz, int(gz.size()) - 8, qint32(crc));
+    PutLe32(gz, int(gz.size()) - 4, qint32(data.size()));
+    return gz;
+}
+
 QImage TopAndBottom(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -126,6 +144,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RasterRefused, testing::Values(
     RefusedCase{"BmpClaims100000SquareTopDown", [] { return BmpClaiming(100000, -100000); }},
     RefusedCase{"BmpJustOverTheLimit", [] { return BmpClaiming(16384, 16385); }},
     RefusedCase{"BmpNegativeWidth", [] { return BmpClaiming(-20, 20, 1600); }},
+    RefusedCase{"CompressedSvg", [] {
+        return Gzip("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"><rect width=\"9\" height=\"9\"/></svg>");
+    }},
     RefusedCase{"Text", [] { return QByteArray("just some words, not a picture\n"); }},
     RefusedCase{"PngSignatureOnly", [] { return QByteArray::fromHex("89504e470d0a1a0a"); }},
     RefusedCase{"JpegStartOnly", [] { return QByteArray::fromHex("ffd8ffe000104a464946"); }},
