@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace fixtures;
 
 namespace {
@@ -145,7 +147,8 @@ TEST_P(RenderCommand, DrawsThePictureStretchedIntoThePng)
 INSTANTIATE_TEST_SUITE_P(Sizes, RenderCommand, testing::Values(
     RenderCase{"OwnSize", {}, {400, 300}},
     RenderCase{"Stretched", {QStringLiteral("--width"), QStringLiteral("800"), QStringLiteral("--height"), QStringLiteral("300")}, {800, 300}},
-    RenderCase{"HeightOnly", {QStringLiteral("--height"), QStringLiteral("30")}, {400, 30}}));
+    RenderCase{"HeightOnly", {QStringLiteral("--height"), QStringLiteral("30")}, {400, 30}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RenderCommandFailures, MetafileRendersAndBadInputIsOneLine)
 {

@@ -13,6 +13,8 @@
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <functional>
 
 static auto *const g_gui = testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
@@ -89,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Headers, EmfHeaderChecks, testing::Values(
     HeaderCase{"RecordLongerThanTheFile", [](QByteArray &b) { PutLe32(b, 4, int(b.size()) + 1); }, false},
     HeaderCase{"RecordShorterThanAHeader", [](QByteArray &b) { PutLe32(b, 4, 80); }, false},
     HeaderCase{"NoSignature", [](QByteArray &b) { b[40] = 'X'; }, false},
-    HeaderCase{"CutInsideTheHeader", [](QByteArray &b) { b.truncate(87); }, false}));
+    HeaderCase{"CutInsideTheHeader", [](QByteArray &b) { b.truncate(87); }, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(EmfHeader, FrameEdgesAreInclusive)
 {
@@ -283,4 +286,5 @@ INSTANTIATE_TEST_SUITE_P(Helpers, MisbehavingHelper, testing::Values(
     HelperCase{"WritesGarbage", "cat >/dev/null; head -c 5000 /dev/urandom", false},
     HelperCase{"ReadsNothing", "printf '%s' '" VELLORA_SMALL_SVG "'", true},
     // Killed when its time is up (this case takes that long).
-    HelperCase{"Hangs", "exec sleep 60", false}));
+    HelperCase{"Hangs", "exec sleep 60", false}),
+    [](const auto &info) { return std::string(info.param.name); });

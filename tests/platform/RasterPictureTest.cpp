@@ -9,6 +9,8 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <functional>
 
 using namespace fixtures;
@@ -107,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, RasterFormats, testing::Values(
                {10, 1}, Qt::red},
     RasterCase{"ExifRotatedJpegTakesTheRotatedSize",
                [] { return WithExifOrientation(Encode(TopAndBottom(40, 20), "jpeg", 95), 6); }, {20, 40}, {529, 1058},
-               {17, 20}, Qt::red}));
+               {17, 20}, Qt::red}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RasterPicture, NaturalSizeFollowsTheResolution)
 {
@@ -155,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RasterRefused, testing::Values(
         QByteArray ico = Encode(Solid(16, 16, Qt::red), "ico");
         PutLe32(ico, 6 + 12, 0x7ffffff0);
         return ico;
-    }}));
+    }}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct TruncationCase {
     const char *name;
@@ -186,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, RasterTruncated, testing::Values(
     TruncationCase{"Jpeg", [] { return Encode(TwoHalves(64, 48), "jpeg"); }},
     TruncationCase{"Png", [] { return Encode(TwoHalves(64, 48), "png"); }},
     TruncationCase{"Gif", [] { return SolidGif(9, 5, {Qt::red, Qt::green}); }},
-    TruncationCase{"Ico", [] { return JoinIcons({Encode(Solid(16, 16, Qt::red), "ico"), Encode(Solid(32, 32, Qt::blue), "ico")}); }}));
+    TruncationCase{"Ico", [] { return JoinIcons({Encode(Solid(16, 16, Qt::red), "ico"), Encode(Solid(32, 32, Qt::blue), "ico")}); }}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RasterPicture, RandomBytesNeverDecodeToAPicture)
 {

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <functional>
 
 #include <sys/stat.h>
@@ -109,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Table, HolderFailures, testing::Values(
                 [](const ScratchDir &d) {
                     return WriteFile(d, QStringLiteral("huge.bmp"), BmpClaiming(100000, 100000));
                 },
-                false, 1}));
+                false, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ScreenAt96, ASecondPictureReplacesTheFirst)
 {
