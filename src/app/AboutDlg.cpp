@@ -17,7 +17,8 @@ void CAboutDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (QWidget *owner = parentWidget()) {
-        const QRect frame = owner->window()->frameGeometry();
-        move(frame.center() - rect().center());
+        QRect frame = frameGeometry();
+        frame.moveCenter(owner->window()->frameGeometry().center());
+        move(frame.topLeft());
     }
 }

@@ -2,9 +2,12 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
-// a * b / c rounded half away from zero, without overflow for any int input.
+// a * b / c rounded half away from zero, computed in 64 bits.
 int MulDivRounded(int a, int b, int c)
 {
     if (c == 0)
@@ -16,7 +19,8 @@ int MulDivRounded(int a, int b, int c)
         den = -den;
     }
     const long long q = num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den);
-    return static_cast<int>(q);
+    // A template can ask for more pixels than an int holds; saturate.
+    return static_cast<int>(std::clamp<long long>(q, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace
