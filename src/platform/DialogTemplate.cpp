@@ -115,6 +115,9 @@ QHash<int, QWidget *> BuildDialog(QDialog *dialog, const DialogTemplate &layout)
 {
     const DialogBaseUnits base = DialogBaseUnitsOf(dialog->font());
     dialog->setWindowTitle(layout.caption);
+    // A template's dialog has a fixed size: no minimise or maximise box.
+    dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
     dialog->setFixedSize(DialogSizeToPixels(layout.size, base));
     QHash<int, QWidget *> byId;
     for (const DialogControl &control : layout.controls) {
