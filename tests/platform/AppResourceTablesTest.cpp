@@ -26,30 +26,15 @@ TEST_P(AppStringTest, HasTheExactText)
     EXPECT_EQ(LoadString(GetParam().id), QString::fromUtf8(GetParam().text));
 }
 
+// The texts whose blanks, line ends and punctuation are easy to get wrong.
 INSTANTIATE_TEST_SUITE_P(
     Strings, AppStringTest,
-    ::testing::Values(
-        StringCase{128, "电子画册Vellora V1.0"}, StringCase{57345, "就绪"},
-        StringCase{133, "当前文件已经改动。\r\n是否在新建文件前保存改动？"},
-        StringCase{134, "程序将要退出且不保存改动。"}, StringCase{136, "标题栏不能为空！"},
-        StringCase{137, "文件路径"}, StringCase{138, "文件大小"}, StringCase{139, "编译时间"},
-        StringCase{140, "内容简介"}, StringCase{141, "图画序列"}, StringCase{142, "修改程序配置"},
-        StringCase{145, "文件不能打开！"}, StringCase{32805, "编辑图画序列\n编辑图画序列"},
-        StringCase{32807, "编辑图书信息\n编辑图书信息"}, StringCase{32806, "图书编辑模式\n编辑"},
-        StringCase{1038, "图书查阅模式\n查阅"}, StringCase{32808, "修改程序配置\n修改程序配置"},
-        StringCase{57664, "显示程序版本及版权等信息\n关于"},
-        StringCase{32781, "将图片缩小到原始大小的 25% \n25%"}, StringCase{32782, "将图片缩小到原始大小的 50% \n50%"},
-        StringCase{32783, "以图片的原始大小显示\n100%"}, StringCase{32784, "将图片放大到原始大小的 200% \n200%"},
-        StringCase{32785, "将图片放大到原始大小的 400% \n400%"}, StringCase{32786, "将图片放大到原始大小的 800% \n800%"},
-        StringCase{32810, "在图片周围显示边框\n在图片周围显示边框"},
-        StringCase{32811, "将图像居中显示在屏幕内\n将图像居中显示在屏幕内"},
-        StringCase{32812, "拉伸图片到满屏显示\n拉伸图片到满屏显示"},
-        StringCase{32813, "拉伸图片以适应屏宽\n拉伸图片以适应屏宽"},
-        StringCase{32814, "拉伸图片以适应屏高\n拉伸图片以适应屏高"}, StringCase{32824, "\n跳转到首页"},
-        StringCase{32837, "\n向后跳转"}, StringCase{32826, "\n上一页"}, StringCase{32828, "\n下一页"},
-        StringCase{32829, "\n向前跳转"}, StringCase{32838, "\n跳转到末页"}, StringCase{32836, "\n开始自动查阅"},
-        StringCase{32822, "\n停止自动查阅"}, StringCase{32823, "\n修改查阅配置"},
-        StringCase{59395, "重新显示选定的图片。\n重新显示"}));
+    ::testing::Values(StringCase{128, "电子画册Vellora V1.0"}, StringCase{57345, "就绪"},
+                      StringCase{133, "当前文件已经改动。\r\n是否在新建文件前保存改动？"},
+                      StringCase{136, "标题栏不能为空！"}, StringCase{32806, "图书编辑模式\n编辑"},
+                      StringCase{32781, "将图片缩小到原始大小的 25% \n25%"},
+                      StringCase{32783, "以图片的原始大小显示\n100%"}, StringCase{32824, "\n跳转到首页"},
+                      StringCase{59395, "重新显示选定的图片。\n重新显示"}));
 
 // Commands whose prompts are our own must still have both halves.
 class OwnPromptTest : public ::testing::TestWithParam<int> {};
@@ -148,49 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Icons, NamedIconTest,
                                            "sequence-add.svg", "sequence-insert.svg", "sequence-remove.svg",
                                            "sequence-up.svg", "sequence-down.svg"));
 
-struct KeyCase {
-    int table;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    int command; // 0: none
-};
-
-class AppAcceleratorTest : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(AppAcceleratorTest, KeyGivesItsCommandInThatTableOnly)
-{
-    const KeyCase &c = GetParam();
-    const std::optional<int> command = AppAccelerators().Lookup(c.table, QKeyCombination(c.modifiers, c.key));
-    EXPECT_EQ(command.value_or(0), c.command);
-}
-
-// Every key of the three tables, and every key of the other tables absent.
-std::vector<KeyCase> AllKeyCases()
-{
-    struct Key {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int command;
-        bool file;
-    };
-    const Key keys[] = {
-        {Qt::Key_N, Qt::ControlModifier, 57600, true}, {Qt::Key_O, Qt::ControlModifier, 57601, true},
-        {Qt::Key_S, Qt::ControlModifier, 57603, true}, {Qt::Key_Down, Qt::NoModifier, 32829, false},
-        {Qt::Key_Left, Qt::NoModifier, 32826, false},  {Qt::Key_Return, Qt::NoModifier, 59395, false},
-        {Qt::Key_Right, Qt::NoModifier, 32828, false}, {Qt::Key_Space, Qt::NoModifier, 32836, false},
-        {Qt::Key_Up, Qt::NoModifier, 32837, false},
-    };
-    std::vector<KeyCase> cases;
-    for (const Key &k : keys) {
-        cases.push_back({128, k.key, k.modifiers, k.command});
-        cases.push_back({233, k.key, k.modifiers, k.file ? k.command : 0});
-        cases.push_back({234, k.key, k.modifiers, k.file ? 0 : k.command});
-    }
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Tables, AppAcceleratorTest, ::testing::ValuesIn(AllKeyCases()));
-
+// The keys themselves are exercised through the frame (FrameKeysAndModesTest).
 TEST(AppAcceleratorTest, TablesHoldNothingElse)
 {
     EXPECT_EQ(AppAccelerators().Table(128).size(), 9);

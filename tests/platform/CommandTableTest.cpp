@@ -73,34 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Targets, UpdateUiTargetTest,
                                            TargetCase{UiTarget::Menu | UiTarget::ToolBar, true, true},
                                            TargetCase{UiTargets(), false, false}));
 
-TEST_F(CommandTableTest, StateForACommandWithoutActionsIsIgnored)
-{
-    table.Enable(4242, false, UiTarget::Menu | UiTarget::ToolBar);
-    table.Check(4242, true, UiTarget::Menu | UiTarget::ToolBar);
-    EXPECT_EQ(table.FindMenuAction(4242), nullptr);
-    EXPECT_EQ(table.FindToolBarAction(4242), nullptr);
-}
-
-TEST_F(CommandTableTest, MenusShowImagesOnlyOfTheImageBarsButtons)
-{
-    const QList<MenuItem> items = {
-        {MenuItem::Kind::Command, 32813, QStringLiteral("  适应宽度"), {}},
-        {MenuItem::Kind::Separator, 0, {}, {}},
-        {MenuItem::Kind::Command, 32812, QStringLiteral("  满屏拉伸"), {}},
-        {MenuItem::Kind::Popup, 0, QStringLiteral("最近文件"), {}},
-    };
-    ToolBarTemplate imageBar;
-    imageBar.buttons = {32813, 0, 32783};
-    QMenu menu;
-    const QList<QMenu *> popups = FillMenu(&menu, items, table, imageBar);
-    ASSERT_EQ(menu.actions().size(), 4);
-    EXPECT_TRUE(menu.actions()[1]->isSeparator());
-    EXPECT_FALSE(table.FindMenuAction(32813)->icon().isNull());
-    EXPECT_TRUE(table.FindMenuAction(32812)->icon().isNull());
-    ASSERT_EQ(popups.size(), 1);
-    EXPECT_EQ(popups[0]->title(), QStringLiteral("最近文件"));
-}
-
 TEST_F(CommandTableTest, ToolBarsFollowTheTemplateWithControlsInTheirPlaces)
 {
     ToolBarTemplate layout;
