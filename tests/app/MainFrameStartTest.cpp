@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTimer>
 
 namespace {
 
@@ -159,6 +160,28 @@ TEST_F(FrameTest, ExitClosesTheWindow)
 {
     frame->OnCommand(57665);
     EXPECT_FALSE(frame->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FrameTest, AHighlightedMenuItemShowsItsStatusHelpUntilTheMenuCloses)
+{
+    auto *view = qobject_cast<QToolButton *>(
+        frame->MenuBand()->widgetForAction(frame->MenuBand()->actions().value(2))); // "查看"
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->text(), QStringLiteral("查看"));
+    QString shownWhileOpen;
+    QTimer::singleShot(0, view, [&] {
+        view->menu()->setActiveAction(frame->Commands().FindMenuAction(32810));
+        shownWhileOpen = frame->statusBar()->currentMessage();
+        view->menu()->close();
+    });
+    view->showMenu(); // runs until the menu closes
+    EXPECT_EQ(shownWhileOpen, QStringLiteral("在图片周围显示边框"));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(frame->StatusPane()->isVisibleTo(frame->statusBar()));
 }
 
 } // namespace
