@@ -55,17 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PromptCase{"\n跳转到首页", "", "跳转到首页"}, PromptCase{"就绪", "就绪", ""},
                       PromptCase{"a\nb\nc", "a", "b\nc"}, PromptCase{"", "", ""}));
 
-TEST(StringTableTest, GivesTextsByIdAndNothingForUnknownIds)
-{
-    const std::optional<StringTable> table =
-        StringTable::Parse(R"({"strings": {"128": "电子画册Vellora V1.0", "57345": "就绪"}})");
-    ASSERT_TRUE(table);
-    EXPECT_EQ(table->Text(128), QStringLiteral("电子画册Vellora V1.0"));
-    EXPECT_EQ(table->Text(57345), QStringLiteral("就绪"));
-    EXPECT_TRUE(table->Text(129).isEmpty());
-    EXPECT_FALSE(table->Contains(129));
-}
-
 // Each parser must refuse these rather than crash or read a partial table.
 class MalformedTableTest : public ::testing::TestWithParam<const char *> {};
 
@@ -142,22 +131,6 @@ TEST(ToolBarResourceTest, RefusesNegativeIdsAndAbsurdImageSizes)
     EXPECT_FALSE(ToolBarResources::Parse(R"({"toolbars": {"1": {"buttons": [-5]}}})"));
     EXPECT_FALSE(ToolBarResources::Parse(R"({"toolbars": {"1": {"imageSize": [0, 16], "buttons": []}}})"));
     EXPECT_FALSE(ToolBarResources::Parse(R"({"toolbars": {"1": {"imageSize": [100000, 16], "buttons": []}}})"));
-}
-
-TEST(DialogTemplateTest, ReadsCaptionSizeAndControls)
-{
-    const std::optional<DialogTemplates> dialogs = DialogTemplates::Parse(R"({"dialogs": {"100": {
-        "caption": "关于", "size": [233, 174], "controls": [
-        {"kind": "button", "id": 1, "text": "确定", "default": true, "rect": [88, 151, 56, 16]}]}}})");
-    ASSERT_TRUE(dialogs);
-    const std::optional<DialogTemplate> about = dialogs->Dialog(100);
-    ASSERT_TRUE(about);
-    EXPECT_EQ(about->caption, QStringLiteral("关于"));
-    EXPECT_EQ(about->size, QSize(233, 174));
-    ASSERT_EQ(about->controls.size(), 1);
-    EXPECT_EQ(about->controls[0].kind, DialogControl::Kind::Button);
-    EXPECT_TRUE(about->controls[0].isDefault);
-    EXPECT_EQ(about->controls[0].rect, QRect(88, 151, 56, 16));
 }
 
 TEST(DialogTemplateTest, RefusesUnknownKindsAndBadRectangles)
