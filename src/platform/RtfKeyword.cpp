@@ -51,6 +51,8 @@ const std::unordered_map<std::string_view, RtfKeyword> &Table()
         {"super", K::Super}, {"sub", K::Sub}, {"nosupersub", K::NoSuperSub}, {"up", K::Up}, {"dn", K::Down},
         {"cf", K::Foreground}, {"cb", K::Background}, {"highlight", K::Background},
         {"chcbpat", K::Background},
+        {"dbch", K::DoubleByte}, {"loch", K::SingleByte}, {"hich", K::SingleByte},
+        {"afs", K::AssociatedSize}, {"ab", K::AssociatedBold}, {"ai", K::AssociatedItalic},
         {"pard", K::ParagraphDefault}, {"ql", K::AlignLeft}, {"qc", K::AlignCentre},
         {"qr", K::AlignRight}, {"qj", K::AlignJustify}, {"qd", K::AlignJustify},
         {"li", K::LeftIndent}, {"lin", K::LeftIndent}, {"ri", K::RightIndent}, {"rin", K::RightIndent},

@@ -21,6 +21,8 @@ enum class RtfKeyword {
     Plain, FontSize, Bold, Italic, Underline, UnderlineDotted, UnderlineDashed,
     UnderlineWave, UnderlineNone, Strike, Super, Sub, NoSuperSub, Up, Down,
     Foreground, Background,
+    // associated formats of double-byte text (LibreOffice writes them)
+    DoubleByte, SingleByte, AssociatedSize, AssociatedBold, AssociatedItalic,
     // paragraph formats
     ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify,
     LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing, LineMultiple,

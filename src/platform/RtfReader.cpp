@@ -45,6 +45,12 @@ struct CharState {
     QTextCharFormat::VerticalAlignment valign = QTextCharFormat::AlignNormal;
     int foreground = 0; // colour table index; 0 is "automatic"
     int background = 0;
+    // After \dbch, the associated size, bold and italic (where given) apply
+    // instead: that is how LibreOffice formats Chinese text apart from Latin.
+    bool doubleByte = false;
+    int associatedHalfPoints = -1;
+    int associatedBold = -1;
+    int associatedItalic = -1;
 };
 
 struct ParaState {
@@ -100,6 +106,7 @@ private:
     void FlushText();
     void OpenBlockForContent();
     void EndParagraph();
+    void FinishLastParagraph();
     QTextCharFormat CharFormat() const;
     QTextBlockFormat BlockFormat() const;
 
@@ -109,6 +116,7 @@ private:
     std::vector<GroupState> stack_;
     int overflowDepth_ = 0;
     bool done_ = false;
+    bool finished_ = false;
 
     int ansiCodePage_ = kCodePageWestern;
     int defaultFont_ = 0;
@@ -168,9 +176,7 @@ void Reader::Run()
     // they hold as if they had been closed.
     while (stack_.size() > 1)
         CloseGroup();
-    FlushText();
-    if (blockOpen_)
-        cursor_.setBlockFormat(BlockFormat());
+    FinishLastParagraph();
     cursor_.endEditBlock();
     doc_.setUndoRedoEnabled(undo);
     doc_.setModified(false);
@@ -208,9 +214,23 @@ void Reader::CloseGroup()
         FinishPicture();
         return;
     }
-    stack_.pop_back();
-    if (stack_.empty())
+    if (stack_.size() == 1) {
+        FinishLastParagraph();
         done_ = true; // bytes after the final brace (rich edit appends a NUL) are not ours
+    }
+    stack_.pop_back();
+}
+
+void Reader::FinishLastParagraph()
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    FlushText();
+    // A last paragraph without a paragraph mark takes the properties in
+    // force at the end of the document.
+    if (blockOpen_)
+        cursor_.setBlockFormat(BlockFormat());
 }
 
 bool Reader::SetDestination(Dest dest)
@@ -332,6 +352,10 @@ void Reader::OnCharOrParaWord(RtfKeyword k, const RtfToken &t)
         break;
     }
 
+    // A word we do not know leaves the text alone (a lead byte before it
+    // still joins its trail byte after it).
+    if (k == RtfKeyword::Unknown)
+        return;
     // Everything below changes a format: text so far keeps the old one.
     FlushText();
     switch (k) {
@@ -359,6 +383,13 @@ void Reader::OnCharOrParaWord(RtfKeyword k, const RtfToken &t)
     case RtfKeyword::NoSuperSub: ch.valign = QTextCharFormat::AlignNormal; return;
     case RtfKeyword::Up: ch.valign = (t.hasParam && p == 0) ? QTextCharFormat::AlignNormal : QTextCharFormat::AlignSuperScript; return;
     case RtfKeyword::Down: ch.valign = (t.hasParam && p == 0) ? QTextCharFormat::AlignNormal : QTextCharFormat::AlignSubScript; return;
+    case RtfKeyword::DoubleByte: ch.doubleByte = true; return;
+    case RtfKeyword::SingleByte: ch.doubleByte = false; return;
+    case RtfKeyword::AssociatedSize:
+        ch.associatedHalfPoints = (t.hasParam && p > 0) ? std::clamp(p, kMinHalfPoints, kMaxHalfPoints) : -1;
+        return;
+    case RtfKeyword::AssociatedBold: ch.associatedBold = on; return;
+    case RtfKeyword::AssociatedItalic: ch.associatedItalic = on; return;
     case RtfKeyword::Foreground: ch.foreground = t.hasParam ? std::max(p, 0) : 0; return;
     case RtfKeyword::Background: ch.background = t.hasParam ? std::max(p, 0) : 0; return;
     case RtfKeyword::ParagraphDefault: para = ParaState(); return;
@@ -696,10 +727,11 @@ QTextCharFormat Reader::CharFormat() const
     const auto font = fonts_.constFind(ch.font < 0 ? defaultFont_ : ch.font);
     if (font != fonts_.constEnd() && !font->name.isEmpty())
         f.setFontFamilies(QStringList{font->name});
-    f.setFontPointSize(ch.halfPoints / 2.0);
-    if (ch.bold)
+    const bool associated = ch.doubleByte;
+    f.setFontPointSize((associated && ch.associatedHalfPoints > 0 ? ch.associatedHalfPoints : ch.halfPoints) / 2.0);
+    if (associated && ch.associatedBold >= 0 ? ch.associatedBold != 0 : ch.bold)
         f.setFontWeight(QFont::Bold);
-    if (ch.italic)
+    if (associated && ch.associatedItalic >= 0 ? ch.associatedItalic != 0 : ch.italic)
         f.setFontItalic(true);
     if (ch.underline != QTextCharFormat::NoUnderline)
         f.setUnderlineStyle(ch.underline);
