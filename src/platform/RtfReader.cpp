@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -139,6 +140,7 @@ private:
     QByteArray pendingBytes_;
     int pendingCodePage_ = kCodePageWestern;
     QString pendingText_;
+    std::map<int, CodePageDecoder> decoders_; // one per code page, made once
     bool blockOpen_ = true;
 };
 
@@ -688,7 +690,13 @@ void Reader::FlushBytes()
         return;
     // Whole runs go through the decoder at once, so a double-byte
     // character written as two \'hh escapes joins up again.
-    pendingText_ += DecodeCodePage(pendingBytes_, pendingCodePage_);
+    // A lead byte left without its trail byte shows as a replacement
+    // character rather than vanishing.
+    auto it = decoders_.find(pendingCodePage_);
+    if (it == decoders_.end())
+        it = decoders_.emplace(pendingCodePage_, CodePageDecoder(pendingCodePage_)).first;
+    pendingText_ += it->second.decode(pendingBytes_);
+    pendingText_ += it->second.flush();
     pendingBytes_.clear();
 }
 
