@@ -764,9 +764,10 @@ QTextBlockFormat Reader::BlockFormat() const
     f.setTextIndent(p.first / kTwipsPerPixel);
     f.setTopMargin(p.before / kTwipsPerPixel);
     f.setBottomMargin(p.after / kTwipsPerPixel);
-    if (p.lineSpacing > 0 && p.lineMultiple)
+    // Exactly one line (240 with \slmult1) is the default spacing.
+    if (p.lineSpacing > 0 && p.lineMultiple && p.lineSpacing != 240)
         f.setLineHeight(p.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
-    else if (p.lineSpacing > 0)
+    else if (p.lineSpacing > 0 && !p.lineMultiple)
         f.setLineHeight(p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
     else if (p.lineSpacing < 0)
         f.setLineHeight(-p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);

@@ -122,6 +122,8 @@ INSTANTIATE_TEST_SUITE_P(Paragraph, ReaderFormat, testing::Values(
     FormatCase{"MultipleLineSpacing", R"(\sl360\slmult1 X\par)", Property::LineHeight, 150},
     FormatCase{"MultipleLineSpacingType", R"(\sl360\slmult1 X\par)", Property::LineHeightType,
                QTextBlockFormat::ProportionalHeight},
+    FormatCase{"SingleLineSpacingIsDefault", R"(\sl240\slmult1 X\par)", Property::LineHeightType,
+               QTextBlockFormat::SingleHeight},
     FormatCase{"ExactLineSpacing", R"(\sl-300\slmult0 X\par)", Property::LineHeight, 20},
     FormatCase{"ExactLineSpacingType", R"(\sl-300\slmult0 X\par)", Property::LineHeightType,
                QTextBlockFormat::FixedHeight},
