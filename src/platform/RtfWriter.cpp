@@ -1,5 +1,6 @@
 #include "platform/RtfWriter.h"
 
+#include "platform/CodePage.h"
 #include "platform/RtfPicture.h"
 #include "platform/RtfPictureFormat.h"
 
@@ -20,6 +21,7 @@
 
 namespace {
 constexpr int kHexBytesPerLine = 64;
+constexpr int kDotsPerMeter96Dpi = 3780;
 
 int Twips(qreal pixels) { return int(std::lround(pixels * kTwipsPerPixel)); }
 
@@ -81,6 +83,17 @@ void AppendText(QByteArray &out, QStringView text)
     }
 }
 
+// A font name as the font table can hold it: no control characters, no
+// ";" (it ends the entry) and no white space at the ends (readers trim it).
+QString CleanFontName(const QString &name)
+{
+    QString clean;
+    for (const QChar c : name)
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7f && c != u';')
+            clean += c;
+    return clean.trimmed();
+}
+
 class Writer {
 public:
     explicit Writer(const QTextDocument &doc) : doc_(doc) {}
@@ -91,7 +104,7 @@ private:
     int ColourIndex(const QColor &colour);
     QByteArray RunControls(const QTextCharFormat &f);
     void WriteBlock(const QTextBlock &block);
-    void WriteImage(const QTextImageFormat &f);
+    void AppendImage(QByteArray &out, const QTextImageFormat &f) const;
     QByteArray FontTable() const;
     QByteArray ColourTable() const;
 
@@ -106,8 +119,10 @@ QByteArray Writer::Run()
 {
     for (QTextBlock block = doc_.begin(); block.isValid(); block = block.next())
         WriteBlock(block);
-    if (fonts_.isEmpty())
-        FontIndex(doc_.defaultFont().family());
+    if (fonts_.isEmpty()) {
+        const QString family = CleanFontName(doc_.defaultFont().family());
+        FontIndex(family.isEmpty() ? QStringLiteral("SimSun") : family);
+    }
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052";
     out += FontTable();
@@ -142,9 +157,11 @@ int Writer::ColourIndex(const QColor &colour)
 
 QByteArray Writer::RunControls(const QTextCharFormat &f)
 {
-    QString family = f.fontFamilies().toStringList().value(0);
+    QString family = CleanFontName(f.fontFamilies().toStringList().value(0));
     if (family.isEmpty())
-        family = doc_.defaultFont().family();
+        family = CleanFontName(doc_.defaultFont().family());
+    if (family.isEmpty())
+        family = QStringLiteral("SimSun");
     qreal points = f.fontPointSize();
     if (points <= 0)
         points = doc_.defaultFont().pointSizeF();
@@ -232,19 +249,25 @@ void Writer::WriteBlock(const QTextBlock &block)
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
-        empty = false;
         const QTextCharFormat cf = fragment.charFormat();
+        QByteArray content;
+        if (cf.isImageFormat()) {
+            for (qsizetype n = 0; n < fragment.length(); ++n)
+                AppendImage(content, cf.toImageFormat());
+        } else {
+            AppendText(content, fragment.text());
+        }
+        // A run with nothing writable (control characters only) leaves no
+        // trace, not even its format.
+        if (content.isEmpty())
+            continue;
+        empty = false;
         const QByteArray controls = RunControls(cf);
         if (controls != lastControls_) {
             body_ += controls;
             lastControls_ = controls;
         }
-        if (cf.isImageFormat()) {
-            for (qsizetype n = 0; n < fragment.length(); ++n)
-                WriteImage(cf.toImageFormat());
-        } else {
-            AppendText(body_, fragment.text());
-        }
+        body_ += content;
     }
     if (empty) {
         // An empty line keeps its own size and font.
@@ -257,18 +280,18 @@ void Writer::WriteBlock(const QTextBlock &block)
     body_ += "\\par\r\n";
 }
 
-void Writer::WriteImage(const QTextImageFormat &f)
+void Writer::AppendImage(QByteArray &out, const QTextImageFormat &f) const
 {
     const QVariant original = f.property(kRtfOriginalBlipBytes);
     if (original.typeId() == QMetaType::QByteArray) {
         const int kind = f.intProperty(kRtfOriginalBlipKind);
-        body_ += kind == int(RtfPictureData::Kind::Emf) ? "{\\pict\\emfblip" : "{\\pict\\wmetafile8";
-        AppendWord(body_, "picw", f.intProperty(kRtfOriginalBlipWidth));
-        AppendWord(body_, "pich", f.intProperty(kRtfOriginalBlipHeight));
-        AppendWord(body_, "picwgoal", Twips(f.width()));
-        AppendWord(body_, "pichgoal", Twips(f.height()));
-        AppendHex(body_, original.toByteArray());
-        body_ += "}";
+        out += kind == int(RtfPictureData::Kind::Emf) ? "{\\pict\\emfblip" : "{\\pict\\wmetafile8";
+        AppendWord(out, "picw", f.intProperty(kRtfOriginalBlipWidth));
+        AppendWord(out, "pich", f.intProperty(kRtfOriginalBlipHeight));
+        AppendWord(out, "picwgoal", Twips(f.width()));
+        AppendWord(out, "pichgoal", Twips(f.height()));
+        AppendHex(out, original.toByteArray());
+        out += "}";
         return;
     }
 
@@ -280,6 +303,13 @@ void Writer::WriteImage(const QTextImageFormat &f)
         image = resource.value<QPixmap>().toImage();
     if (image.isNull())
         return;
+    // Only the pixels go out: a resolution or text keys that came with the
+    // picture would make the same picture write different bytes.
+    QImage pixels(image.constBits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+    pixels.setColorTable(image.colorTable());
+    image = pixels.copy();
+    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -288,13 +318,13 @@ void Writer::WriteImage(const QTextImageFormat &f)
         return;
     const qreal width = f.width() > 0 ? f.width() : image.width();
     const qreal height = f.height() > 0 ? f.height() : image.height();
-    body_ += "{\\pict\\pngblip";
-    AppendWord(body_, "picw", image.width());
-    AppendWord(body_, "pich", image.height());
-    AppendWord(body_, "picwgoal", Twips(width));
-    AppendWord(body_, "pichgoal", Twips(height));
-    AppendHex(body_, png);
-    body_ += "}";
+    out += "{\\pict\\pngblip";
+    AppendWord(out, "picw", image.width());
+    AppendWord(out, "pich", image.height());
+    AppendWord(out, "picwgoal", Twips(width));
+    AppendWord(out, "pichgoal", Twips(height));
+    AppendHex(out, png);
+    out += "}";
 }
 
 QByteArray Writer::FontTable() const
@@ -310,21 +340,26 @@ QByteArray Writer::FontTable() const
             ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x80;
         if (ascii) {
             out += "\\fnil ";
-            for (QChar c : name)
-                if (c != u';' && c != u'\\' && c != u'{' && c != u'}')
-                    out += char(c.unicode());
+            for (QChar c : name) {
+                if (c == u'\\' || c == u'{' || c == u'}')
+                    out += '\\';
+                out += char(c.unicode());
+            }
         } else {
             // A Chinese font name the way rich edit writes it: GBK bytes
             // under \fcharset134; a name GBK cannot hold goes out as \uN.
             gbk.resetState();
             const QByteArray bytes = gbk.encode(name);
-            if (!gbk.hasError()) {
+            // Only a name that comes back unchanged goes out as GBK bytes
+            // (the encoder may substitute look-alikes).
+            if (!gbk.hasError() && DecodeCodePage(bytes, 936) == name) {
                 out += "\\fnil\\fcharset134 ";
                 for (char b : bytes) {
                     const auto u = static_cast<unsigned char>(b);
                     if (u < 0x80) {
-                        if (b != ';' && b != '\\' && b != '{' && b != '}' && u >= 0x20)
-                            out += b;
+                        if (b == '\\' || b == '{' || b == '}')
+                            out += '\\';
+                        out += b;
                     } else {
                         out += "\\'";
                         out += "0123456789abcdef"[u >> 4];
@@ -333,7 +368,15 @@ QByteArray Writer::FontTable() const
                 }
             } else {
                 out += "\\fnil ";
-                AppendText(out, name);
+                for (const QChar c : name) {
+                    if (c.unicode() >= 0x80) {
+                        AppendUnicode(out, c.unicode());
+                        continue;
+                    }
+                    if (c == u'\\' || c == u'{' || c == u'}')
+                        out += '\\';
+                    out += char(c.unicode());
+                }
             }
         }
         out += ";}";
