@@ -16,6 +16,7 @@ struct CliCommand {
 
 int RunInfo(const QStringList &args);
 int RunCreate(const QStringList &args);
+int RunIntro(const QStringList &args);
 
 // Output helpers: UTF-8 to stdout / stderr.
 void PrintOut(const QByteArray &text);
