@@ -180,3 +180,37 @@ INSTANTIATE_TEST_SUITE_P(Texts, ShapeRoundTrip, testing::Values(
     ShapeCase{"Specials", u"{\\}\t\u00a0\u00ad\u2011 — “引号”"}),
     [](const auto &info) { return std::string(info.param.name); });
 } // namespace
+
+namespace {
+struct StableCase {
+    const char *name;
+    QByteArray rtf;
+};
+
+class WriterIsStable : public testing::TestWithParam<StableCase> {};
+
+// Odd documents the reader makes still write the same bytes once read back.
+TEST_P(WriterIsStable, WriteReadWriteGivesTheSameBytes)
+{
+    const QByteArray written = WriteRtf(*ReadRtfText(GetParam().rtf));
+    EXPECT_EQ(WriteRtf(*ReadRtfText(written)), written);
+}
+
+QByteArray DibPicture()
+{
+    // A 2 x 1 bitmap, 24 bits, no resolution in its header.
+    QByteArray dib = QByteArray::fromHex("28000000020000000100000001001800000000000800000000000000000000000000000000000000");
+    dib += QByteArray::fromHex("0000ff00ff000000");
+    return "{\\rtf1{\\pict\\dibitmap0\\picwgoal300\\pichgoal150 " + dib.toHex() + "}}";
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, WriterIsStable, testing::Values(
+    StableCase{"ControlCharacterInFontName", "{\\rtf1{\\fonttbl{\\f0\\fni\x01hfcharset134 SimSun;}}x}"},
+    StableCase{"SpacesAroundFontName", "{\\rtf1{\\fonttbl{\\f0   Sim Sun  ;}}x}"},
+    StableCase{"SemicolonlessFontName", "{\\rtf1{\\fonttbl{\\f0 A\\{B\\}}}x}"},
+    StableCase{"EmptyFontName", "{\\rtf1{\\fonttbl{\\f0 ;}}x}"},
+    StableCase{"RunOfControlCharactersOnly", "{\\rtf1 a{\\fs40 \\'15}b}"},
+    StableCase{"BitmapWithoutResolution", DibPicture()},
+    StableCase{"LoneSurrogateInText", "{\\rtf1 \\u-10179?x}"}),
+    [](const auto &info) { return std::string(info.param.name); });
+} // namespace
