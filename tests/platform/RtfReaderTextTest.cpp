@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Destinations, ReaderText, testing::Values(
     TextCase{"UnknownWordIgnored", R"(\frobnicate12 x)", u"x"},
     TextCase{"BinaryOutsidePicture", R"(\bin3 abcx)", u"x"},
     TextCase{"NestedUnknownInsideSkipped", R"({\*\a {\b {\c deep}}}x)", u"x"},
-    TextCase{"ListTextIsShown", R"({\listtext 1.\tab}item)", u"1.\titem"}),
+    TextCase{"ListTextIsShown", R"({\listtext 1.\tab}item)", u"1.\titem"},
+    TextCase{"RichEditNumberingShown", R"({\pntext\f0 1.\tab}{\*\pn\pnlvlbody\pndec{\pntxta.}}item)", u"1.\titem"},
+    TextCase{"TableCellsAsTabsRowsAsParagraphs", R"(\trowd a\cell b\cell\row c)", u"a\tb\t\nc"}),
     CaseName);
 } // namespace
