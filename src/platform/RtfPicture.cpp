@@ -2,6 +2,8 @@
 
 #include "platform/WmfPicture.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
 
@@ -12,7 +14,7 @@ namespace {
 // A device-independent bitmap in RTF lacks the 14-byte file header that
 // Qt's BMP reader wants; the header's only real content is the offset of
 // the pixel rows, which follows from the info header and the palette.
-QImage DecodeDib(const QByteArray &dib)
+QByteArray BmpFileFromDib(const QByteArray &dib)
 {
     if (dib.size() < 16)
         return {};
@@ -36,16 +38,35 @@ QImage DecodeDib(const QByteArray &dib)
     } else {
         return {};
     }
-    QByteArray file(14, '\0');
     const quint64 total = 14ull + quint64(dib.size());
     if (total > 0xffffffffull)
         return {};
+    QByteArray file(14, '\0');
     file[0] = 'B';
     file[1] = 'M';
     qToLittleEndian<quint32>(quint32(total), file.data() + 2);
     qToLittleEndian<quint32>(14 + headerSize + paletteBytes, file.data() + 10);
     file += dib;
-    return QImage::fromData(file, "BMP");
+    return file;
+}
+
+// The file Qt's image readers take for a bitmap blip, with its format.
+bool EncodedBitmap(const RtfPictureData &pict, QByteArray &file, const char *&format)
+{
+    switch (pict.kind) {
+    case RtfPictureData::Kind::Png: file = pict.bytes; format = "PNG"; return true;
+    case RtfPictureData::Kind::Jpeg: file = pict.bytes; format = "JPEG"; return true;
+    case RtfPictureData::Kind::Dib: file = BmpFileFromDib(pict.bytes); format = "BMP"; return !file.isEmpty();
+    default: return false;
+    }
+}
+
+QSize EncodedBitmapSize(const QByteArray &file, const char *format)
+{
+    QBuffer buffer(const_cast<QByteArray *>(&file));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    return reader.size();
 }
 
 // A device-dependent bitmap: bare rows, top row first, described only by
@@ -86,12 +107,19 @@ QSize MetafileNaturalPixels(const RtfPictureData &pict)
                  int(std::lround(std::clamp(pict.height, 0, 1 << 24) * 96.0 / 2540.0)));
 }
 
+QSize MetafileRenderSize(const RtfPictureData &pict)
+{
+    const QSize shown = RtfPictureDisplaySize(pict, MetafileNaturalPixels(pict));
+    return shown.scaled(shown.boundedTo(QSize(kMaxRenderedMetafileSide, kMaxRenderedMetafileSide)), Qt::KeepAspectRatio)
+        .expandedTo(QSize(1, 1));
+}
+
 QImage RenderWmf(const RtfPictureData &pict)
 {
     const DecodedPicturePtr wmf = DecodeWmfPicture(pict.bytes);
     if (!wmf)
         return {};
-    const QSize size = RtfPictureDisplaySize(pict, MetafileNaturalPixels(pict));
+    const QSize size = MetafileRenderSize(pict);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return {};
@@ -102,12 +130,48 @@ QImage RenderWmf(const RtfPictureData &pict)
 }
 } // namespace
 
+qint64 RtfPictureDecodedBytes(const RtfPictureData &picture)
+{
+    QByteArray file;
+    const char *format = nullptr;
+    if (EncodedBitmap(picture, file, format)) {
+        const QSize size = EncodedBitmapSize(file, format);
+        return size.isValid() && !size.isEmpty() ? qint64(size.width()) * size.height() * 4 : -1;
+    }
+    switch (picture.kind) {
+    case RtfPictureData::Kind::Ddb:
+        if (picture.width <= 0 || picture.height <= 0 || picture.width > kMaxRtfPictureSide ||
+            picture.height > kMaxRtfPictureSide)
+            return -1;
+        return qint64(picture.width) * picture.height * 4;
+    case RtfPictureData::Kind::Wmf: {
+        const QSize size = MetafileRenderSize(picture);
+        return qint64(size.width()) * size.height() * 4;
+    }
+    default:
+        return -1;
+    }
+}
+
+QSize RtfPictureNaturalPixels(const RtfPictureData &picture, QSize decoded)
+{
+    if (picture.kind == RtfPictureData::Kind::Wmf || picture.kind == RtfPictureData::Kind::Emf)
+        return MetafileNaturalPixels(picture);
+    if (decoded.isValid() && !decoded.isEmpty())
+        return decoded;
+    return QSize(std::clamp(picture.width, 0, kMaxRtfPictureSide), std::clamp(picture.height, 0, kMaxRtfPictureSide));
+}
+
 QImage DecodeRtfPicture(const RtfPictureData &picture)
 {
+    QByteArray file;
+    const char *format = nullptr;
+    if (EncodedBitmap(picture, file, format))
+        return QImage::fromData(file, format);
     switch (picture.kind) {
-    case RtfPictureData::Kind::Png: return QImage::fromData(picture.bytes, "PNG");
-    case RtfPictureData::Kind::Jpeg: return QImage::fromData(picture.bytes, "JPEG");
-    case RtfPictureData::Kind::Dib: return DecodeDib(picture.bytes);
+    case RtfPictureData::Kind::Png:
+    case RtfPictureData::Kind::Jpeg:
+    case RtfPictureData::Kind::Dib: return {};
     case RtfPictureData::Kind::Ddb: return DecodeDdb(picture);
     case RtfPictureData::Kind::Wmf: return RenderWmf(picture);
     case RtfPictureData::Kind::Emf: return {};

@@ -19,9 +19,22 @@ struct RtfPictureData {
 // or rendered at; larger requests are scaled down to it.
 inline constexpr int kMaxRtfPictureSide = 8192;
 
+// Metafiles are rendered no larger than this on either side; the document
+// stretches the rendering to the shown size.
+inline constexpr int kMaxRenderedMetafileSide = 2048;
+
+// The memory the decoded picture will take, found from the blip's header
+// without decoding it, so a small blip that claims a huge bitmap can be
+// refused up front; -1 when the blip cannot be decoded at all.
+qint64 RtfPictureDecodedBytes(const RtfPictureData &picture);
+
 // Decodes the blip; a null image when the bytes are not a picture we can
 // decode (a metafile without a player, damaged data).
 QImage DecodeRtfPicture(const RtfPictureData &picture);
+
+// The picture's own size in pixels: a metafile's \picw and \pich are
+// HIMETRIC, a bitmap's are pixels (the decoded size wins when there is one).
+QSize RtfPictureNaturalPixels(const RtfPictureData &picture, QSize decoded);
 
 // The size, in pixels at 96 dpi, at which the picture is shown: the goal
 // size (or the natural one) times the scales, bounded to kMaxRtfPictureSide.

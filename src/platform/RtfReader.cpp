@@ -31,6 +31,9 @@ constexpr int kMaxHalfPoints = 3276;
 constexpr int kDefaultHalfPoints = 24;
 // Twips: 22 inches, the widest page RTF describes.
 constexpr int kMaxTwips = 31680;
+// Decoded pictures of one introduction together take no more memory than
+// this; a real introduction holds a few screenfuls of pictures.
+constexpr qint64 kMaxPictureBytes = 256ll * 1024 * 1024;
 // A \ucN fallback longer than this is no fallback.
 constexpr int kMaxUnicodeSkip = 16;
 
@@ -135,6 +138,7 @@ private:
     RtfPictureData picture_;
     int pictureNibble_ = -1;
     int pictureCount_ = 0;
+    qint64 pictureBytesLeft_ = kMaxPictureBytes;
 
     int skip_ = 0; // \uN fallback characters still to drop
     QByteArray pendingBytes_;
@@ -494,24 +498,33 @@ void Reader::FinishPicture()
 {
     if (picture_.bytes.isEmpty())
         return;
-    QImage image = DecodeRtfPicture(picture_);
+    using Kind = RtfPictureData::Kind;
+    const qint64 needed = RtfPictureDecodedBytes(picture_);
+    QImage image;
+    if (needed >= 0 && needed <= pictureBytesLeft_)
+        image = DecodeRtfPicture(picture_);
     QTextImageFormat format;
     QSize size;
-    if (image.isNull()) {
-        // Keep what we cannot show: a blank of the picture's size stands in
-        // for it on screen and the original goes back out when written.
-        const bool metafile = picture_.kind == RtfPictureData::Kind::Wmf || picture_.kind == RtfPictureData::Kind::Emf;
-        if (!metafile || picture_.goalWidth <= 0 || picture_.goalHeight <= 0)
+    if (!image.isNull()) {
+        pictureBytesLeft_ -= image.sizeInBytes();
+        size = RtfPictureDisplaySize(picture_, RtfPictureNaturalPixels(picture_, image.size()));
+    } else {
+        // Keep what we cannot show (a metafile without a player, a bitmap
+        // beyond what one introduction may take in memory): a blank stands
+        // in for it on screen and the original goes back out when written.
+        // Damaged bitmaps are dropped.
+        const bool metafile = picture_.kind == Kind::Wmf || picture_.kind == Kind::Emf;
+        const bool tooBig = needed > pictureBytesLeft_ &&
+                            (picture_.kind == Kind::Png || picture_.kind == Kind::Jpeg || picture_.kind == Kind::Dib);
+        if (!metafile && !tooBig)
             return;
-        size = RtfPictureDisplaySize(picture_, QSize());
-        image = QImage(size, QImage::Format_RGB32);
+        size = RtfPictureDisplaySize(picture_, RtfPictureNaturalPixels(picture_, QSize()));
+        image = QImage(1, 1, QImage::Format_RGB32);
         image.fill(Qt::white);
         format.setProperty(kRtfOriginalBlipKind, int(picture_.kind));
         format.setProperty(kRtfOriginalBlipBytes, picture_.bytes);
         format.setProperty(kRtfOriginalBlipWidth, picture_.width);
         format.setProperty(kRtfOriginalBlipHeight, picture_.height);
-    } else {
-        size = RtfPictureDisplaySize(picture_, image.size());
     }
     const QString name = QStringLiteral("rtf-picture-%1").arg(++pictureCount_);
     doc_.addResource(QTextDocument::ImageResource, QUrl(name), image);

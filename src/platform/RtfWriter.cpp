@@ -284,8 +284,14 @@ void Writer::AppendImage(QByteArray &out, const QTextImageFormat &f) const
 {
     const QVariant original = f.property(kRtfOriginalBlipBytes);
     if (original.typeId() == QMetaType::QByteArray) {
-        const int kind = f.intProperty(kRtfOriginalBlipKind);
-        out += kind == int(RtfPictureData::Kind::Emf) ? "{\\pict\\emfblip" : "{\\pict\\wmetafile8";
+        out += "{\\pict";
+        switch (RtfPictureData::Kind(f.intProperty(kRtfOriginalBlipKind))) {
+        case RtfPictureData::Kind::Png: out += "\\pngblip"; break;
+        case RtfPictureData::Kind::Jpeg: out += "\\jpegblip"; break;
+        case RtfPictureData::Kind::Dib: out += "\\dibitmap0"; break;
+        case RtfPictureData::Kind::Emf: out += "\\emfblip"; break;
+        default: out += "\\wmetafile8"; break;
+        }
         AppendWord(out, "picw", f.intProperty(kRtfOriginalBlipWidth));
         AppendWord(out, "pich", f.intProperty(kRtfOriginalBlipHeight));
         AppendWord(out, "picwgoal", Twips(f.width()));

@@ -3,6 +3,7 @@
 
 #include "RtfTestSupport.h"
 
+#include "platform/RtfPicture.h"
 #include "platform/RtfPictureFormat.h"
 #include "platform/RtfWriter.h"
 
@@ -142,3 +143,40 @@ TEST(RtfPictureWriter, ImageGoesOutAsPngWithItsShownSize)
     EXPECT_EQ(images[0].image.convertToFormat(QImage::Format_RGB32), TestImage());
 }
 } // namespace
+
+namespace {
+// A PNG header that claims 20000 x 20000 pixels (1.6 GB decoded) in a few
+// dozen bytes.
+QByteArray HugeClaimPng()
+{
+    return QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200004e2000004e2008020000006c12d16e"
+                               "0000000b49444154789c63604005000010000139bd8f65"
+                               "0000000049454e44ae426082");
+}
+} // namespace
+
+TEST(RtfPictureMemory, BitmapClaimingHugeSizeIsKeptUndecoded)
+{
+    const QByteArray png = HugeClaimPng();
+    const auto doc = ReadRtfText(RtfWithBody("{\\pict\\pngblip\\picwgoal600\\pichgoal450 " + png.toHex() + "}"));
+    const auto images = Images(*doc);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].size, QSizeF(40, 30));
+    EXPECT_LE(images[0].image.sizeInBytes(), 16);
+    EXPECT_EQ(images[0].format.property(kRtfOriginalBlipBytes).toByteArray(), png);
+    const QByteArray written = WriteRtf(*doc);
+    EXPECT_TRUE(written.contains("{\\pict\\pngblip\\picw0\\pich0\\picwgoal600\\pichgoal450\r\n"));
+    const auto again = Images(*ReadRtfText(written));
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].format.property(kRtfOriginalBlipBytes).toByteArray(), png);
+}
+
+TEST(RtfPictureMemory, MetafileRenderingIsBounded)
+{
+    // Shown at 8192 x 4096 pixels; the placeholder stays tiny either way.
+    const auto doc = ReadRtfText(RtfWithBody("{\\pict\\wmetafile8\\picw100\\pich100\\picwgoal122880\\pichgoal61440 0100}"));
+    const auto images = Images(*doc);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].size, QSizeF(8192, 4096));
+    EXPECT_LE(images[0].image.sizeInBytes(), qint64(kMaxRenderedMetafileSide) * kMaxRenderedMetafileSide * 4);
+}
