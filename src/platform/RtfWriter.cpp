@@ -23,7 +23,15 @@ namespace {
 constexpr int kHexBytesPerLine = 64;
 constexpr int kDotsPerMeter96Dpi = 3780;
 
-int Twips(qreal pixels) { return int(std::lround(pixels * kTwipsPerPixel)); }
+// 22 inches, the widest page RTF describes; also keeps the numbers far
+// from overflowing whatever the document holds.
+constexpr double kMaxTwips = 31680;
+
+int Twips(qreal pixels)
+{
+    const double twips = pixels * kTwipsPerPixel;
+    return std::isfinite(twips) ? int(std::lround(std::clamp(twips, -kMaxTwips, kMaxTwips))) : 0;
+}
 
 void AppendWord(QByteArray &out, const char *word, int value)
 {
@@ -163,14 +171,14 @@ QByteArray Writer::RunControls(const QTextCharFormat &f)
     if (family.isEmpty())
         family = QStringLiteral("SimSun");
     qreal points = f.fontPointSize();
-    if (points <= 0)
+    if (!(points > 0) || !std::isfinite(points))
         points = doc_.defaultFont().pointSizeF();
-    if (points <= 0)
+    if (!(points > 0) || !std::isfinite(points))
         points = 12;
 
     QByteArray c = "\\plain";
     AppendWord(c, "f", FontIndex(family));
-    AppendWord(c, "fs", std::clamp(int(std::lround(points * 2)), 2, 3276));
+    AppendWord(c, "fs", int(std::lround(std::clamp(points * 2, 2.0, 3276.0))));
     if (f.fontWeight() > QFont::Medium)
         c += "\\b";
     if (f.fontItalic())
@@ -222,7 +230,7 @@ void Writer::WriteBlock(const QTextBlock &block)
         AppendWord(body_, "sa", v);
     switch (bf.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight:
-        if (const int v = int(std::lround(bf.lineHeight() * 240 / 100)); v > 0 && v != 240) {
+        if (const int v = Twips(bf.lineHeight() * 240 / 100 / kTwipsPerPixel); v > 0 && v != 240) {
             AppendWord(body_, "sl", v);
             body_ += "\\slmult1";
         }

@@ -111,7 +111,10 @@ INSTANTIATE_TEST_SUITE_P(Formats, WriterControls, testing::Values(
     ControlCase{"LineMultiple", [](auto &, auto &b) { b.setLineHeight(150, QTextBlockFormat::ProportionalHeight); },
                 "\\pard\\sl360\\slmult1 "},
     ControlCase{"LineExact", [](auto &, auto &b) { b.setLineHeight(20, QTextBlockFormat::FixedHeight); },
-                "\\pard\\sl-300\\slmult0 "}),
+                "\\pard\\sl-300\\slmult0 "},
+    ControlCase{"HugeIndentBounded", [](auto &, auto &b) { b.setLeftMargin(1e30); }, "\\pard\\li31680 "},
+    ControlCase{"HugeSizeBounded", [](auto &f, auto &) { f.setFontPointSize(1e30); }, "\\f0\\fs3276 X"},
+    ControlCase{"TinySizeBounded", [](auto &f, auto &) { f.setFontPointSize(0.1); }, "\\f0\\fs2 X"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RtfWriter, SameDocumentSameBytes)
