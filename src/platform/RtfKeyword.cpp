@@ -13,6 +13,7 @@ const std::unordered_map<std::string_view, RtfKeyword> &Table()
         {"ansicpg", K::AnsiCodePage}, {"deff", K::DefaultFont},
         {"fonttbl", K::FontTable}, {"colortbl", K::ColorTable}, {"pict", K::Picture},
         {"shppict", K::ShapePicture}, {"fldrslt", K::FieldResult},
+        {"object", K::Object}, {"result", K::ObjectResult},
         // Groups whose content is never shown in the body text.
         {"stylesheet", K::SkippedDestination}, {"info", K::SkippedDestination},
         {"header", K::SkippedDestination}, {"headerl", K::SkippedDestination},
@@ -20,7 +21,7 @@ const std::unordered_map<std::string_view, RtfKeyword> &Table()
         {"footer", K::SkippedDestination}, {"footerl", K::SkippedDestination},
         {"footerr", K::SkippedDestination}, {"footerf", K::SkippedDestination},
         {"footnote", K::SkippedDestination}, {"fldinst", K::SkippedDestination},
-        {"object", K::SkippedDestination}, {"nonshppict", K::SkippedDestination},
+ {"nonshppict", K::SkippedDestination},
         {"listtable", K::SkippedDestination}, {"listoverridetable", K::SkippedDestination},
         {"revtbl", K::SkippedDestination}, {"rsidtbl", K::SkippedDestination},
         {"filetbl", K::SkippedDestination}, {"pn", K::SkippedDestination},

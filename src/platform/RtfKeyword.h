@@ -9,7 +9,7 @@ enum class RtfKeyword {
     // document
     Rtf, Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont,
     // destinations read for their content
-    FontTable, ColorTable, Picture, ShapePicture, FieldResult,
+    FontTable, ColorTable, Picture, ShapePicture, FieldResult, Object, ObjectResult,
     // destinations skipped with everything in them
     SkippedDestination,
     // font and colour tables

@@ -37,7 +37,9 @@ constexpr qint64 kMaxPictureBytes = 256ll * 1024 * 1024;
 // A \ucN fallback longer than this is no fallback.
 constexpr int kMaxUnicodeSkip = 16;
 
-enum class Dest { Text, FontTable, ColorTable, Picture, Skip };
+// Object: an embedded object, of which only the picture in its \result
+// group is shown (how rich edit keeps a picture pasted from Paint).
+enum class Dest { Text, FontTable, ColorTable, Picture, Object, Skip };
 
 struct CharState {
     int font = -1; // -1: the document's default font
@@ -286,6 +288,14 @@ void Reader::OnWord(const RtfToken &t)
     case RtfKeyword::ShapePicture:
     case RtfKeyword::FieldResult:
         return; // read as ordinary content
+    case RtfKeyword::Object:
+        FlushText();
+        SetDestination(Dest::Object);
+        return;
+    case RtfKeyword::ObjectResult:
+        if (s.dest == Dest::Object)
+            s.dest = Dest::Text;
+        return;
     case RtfKeyword::SkippedDestination:
         FlushText();
         SetDestination(Dest::Skip);
@@ -304,6 +314,7 @@ void Reader::OnWord(const RtfToken &t)
     case Dest::FontTable: OnFontTableWord(k, t); return;
     case Dest::ColorTable: OnColorTableWord(k, t); return;
     case Dest::Picture: OnPictureWord(k, t); return;
+    case Dest::Object:
     case Dest::Skip: return;
     case Dest::Text: break;
     }
@@ -579,6 +590,7 @@ void Reader::OnText(QByteArrayView bytes)
         return;
     GroupState &s = State();
     switch (s.dest) {
+    case Dest::Object:
     case Dest::Skip:
         return;
     case Dest::Text: {

@@ -105,6 +105,10 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RtfPicture, testing::Values(
     PictureCase{"ShapePictureWrapper", "{\\*\\shppict" + Group("\\pngblip\\picwgoal600\\pichgoal450", Hex(kPng, 128)) +
                                            "}{\\nonshppict" + Group("\\pngblip\\picwgoal600\\pichgoal450", Hex(kPng, 128)) + "}",
                 {40, 30}, true},
+    PictureCase{"ResultOfEmbeddedObject",
+                "{\\object\\objemb{\\*\\objclass Paint.Picture}\\objw100\\objh100{\\*\\objdata 0102abcdef}"
+                "{\\result" + Group("\\pngblip\\picwgoal600\\pichgoal450", Hex(kPng, 128)) + "}}",
+                {40, 30}, true},
     PictureCase{"HugeGoalBounded", Group("\\pngblip\\picwgoal2147483647\\pichgoal15", Hex(kPng, 128)), {8192, 1}, true},
     PictureCase{"MetafileKeptAsPlaceholder", Group("\\wmetafile8\\picw2540\\pich2540\\picwgoal1440\\pichgoal720", "0100090000"), {96, 48}, false},
     PictureCase{"EnhancedMetafileKeptAsPlaceholder", Group("\\emfblip\\picw100\\pich100\\picwgoal150\\pichgoal300", "01000000"), {10, 20}, false}),

@@ -81,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Destinations, ReaderText, testing::Values(
     TextCase{"Info", R"({\info{\title T}{\author A}}x)", u"x"},
     TextCase{"HeaderAndFooter", R"({\header h}{\footerl f}x)", u"x"},
     TextCase{"FieldShowsResult", R"({\field{\*\fldinst HYPERLINK "u"}{\fldrslt link}})", u"link"},
+    TextCase{"EmbeddedObjectShowsOnlyItsResult", R"({\object\objemb{\*\objdata 0102}hidden{\result shown}})", u"shown"},
     TextCase{"UnknownWordIgnored", R"(\frobnicate12 x)", u"x"},
     TextCase{"BinaryOutsidePicture", R"(\bin3 abcx)", u"x"},
     TextCase{"NestedUnknownInsideSkipped", R"({\*\a {\b {\c deep}}}x)", u"x"},
