@@ -1,0 +1,47 @@
+#include "editor/ThumbBoxImpl.h"
+
+#include "editor/CoverCodec.h"
+
+#include <QPainter>
+
+bool CThumbBoxImpl::EncodeCover(QString &cover) const
+{
+    if (!loadedText_.isEmpty()) {
+        cover = loadedText_;
+        return true;
+    }
+    if (bitmap_.isNull())
+        return false;
+    cover = CoverTextFromBitmap(bitmap_);
+    return true;
+}
+
+bool CThumbBoxImpl::DecodeCover(const QString &text)
+{
+    loadedText_ = text;
+    bitmap_ = CoverBitmapFromText(text).value_or(QImage());
+    return !bitmap_.isNull();
+}
+
+void CThumbBoxImpl::ClearCover()
+{
+    bitmap_ = QImage();
+    loadedText_.clear();
+}
+
+void CThumbBoxImpl::ReplaceCover(const QImage &bitmap)
+{
+    bitmap_ = bitmap.convertToFormat(QImage::Format_RGB32);
+    loadedText_.clear();
+}
+
+void CThumbBoxImpl::Paint(QPainter &painter, const QRect &client, const QColor &face) const
+{
+    if (bitmap_.isNull())
+        return;
+    painter.save();
+    painter.setClipRect(client);
+    painter.fillRect(client, face);
+    painter.drawImage(client.topLeft(), bitmap_);
+    painter.restore();
+}
