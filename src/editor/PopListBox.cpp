@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 
 namespace {
 constexpr int kMaxInitialText = 255;
@@ -19,9 +20,6 @@ CPopListBox::CPopListBox(QLineEdit *target, const QStringList &categories, QWidg
     , list_(categories)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // A thin frame instead of a caption, drawn by the window itself since the
-    // window manager gives a frameless window none.
-    setStyleSheet(QStringLiteral("CPopListBox { border: 1px solid palette(dark); }"));
     const QFont font = QApplication::font();
     setFixedSize(DialogUnitsToPixels(kWindowUnits, font).size());
 
@@ -77,4 +75,14 @@ void CPopListBox::reject()
 {
     // Escape is a close request like any other: the ticks are kept.
     close();
+}
+
+void CPopListBox::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // A thin frame instead of a caption: the window manager gives a
+    // frameless window none, so the window draws its own.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
