@@ -35,6 +35,23 @@ void CThumbBoxImpl::ReplaceCover(const QImage &bitmap)
     loadedText_.clear();
 }
 
+bool CThumbBoxImpl::AdoptPicture(const QSize &clientSize,
+                                 const std::function<void(QPainter &, const QRect &)> &render)
+{
+    if (clientSize.isEmpty())
+        return false;
+    QImage bitmap(clientSize, QImage::Format_RGB32);
+    // A new screen bitmap starts black; transparent parts of the picture
+    // stay so, as they would in a stored cover that has no alpha.
+    bitmap.fill(Qt::black);
+    {
+        QPainter painter(&bitmap);
+        render(painter, bitmap.rect());
+    }
+    ReplaceCover(bitmap);
+    return true;
+}
+
 void CThumbBoxImpl::Paint(QPainter &painter, const QRect &client, const QColor &face) const
 {
     if (bitmap_.isNull())

@@ -3,7 +3,10 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QString>
+
+#include <functional>
 
 class QPainter;
 
@@ -35,6 +38,12 @@ public:
     // The user's new cover, already drawn at the box's size; from now on the
     // cover text is encoded from this bitmap.
     void ReplaceCover(const QImage &bitmap);
+
+    // Draws a picture into a new bitmap of the box's client size, filling it
+    // whatever the picture's proportions, and keeps that as the user's new
+    // cover. `render` draws the picture stretched into the rectangle it is
+    // given. An empty size changes nothing and returns false.
+    bool AdoptPicture(const QSize &clientSize, const std::function<void(QPainter &, const QRect &)> &render);
 
     // Without a cover nothing is drawn (the form's background shows);
     // otherwise the bitmap unscaled at the client's top-left corner, clipped,
