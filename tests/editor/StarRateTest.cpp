@@ -178,30 +178,57 @@ TEST(StarStrip, ArtworkFillsTheTwoStarCellsOnly)
 }
 
 // The widget passes Qt's mouse events to the behaviour.
+void SendMouse(QWidget &widget, QEvent::Type type, int x)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(x, 5), widget.mapToGlobal(QPointF(x, 5)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
 TEST(StarRateButton, MouseEventsRateAndHover)
 {
     CStarRateButton button;
     button.resize(120, 20);
-    const auto send = [&](QEvent::Type type, int x) {
-        QMouseEvent event(type, QPointF(x, 5), button.mapToGlobal(QPointF(x, 5)), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        if (type == QEvent::MouseMove) {
-            QMouseEvent move(type, QPointF(x, 5), button.mapToGlobal(QPointF(x, 5)), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(&button, &move);
-        } else {
-            QApplication::sendEvent(&button, &event);
-        }
-    };
-    send(QEvent::MouseMove, 65);
+    SendMouse(button, QEvent::MouseMove, 65);
     EXPECT_EQ(button.ShownValue(), 3);
-    send(QEvent::MouseButtonPress, 65);
-    send(QEvent::MouseButtonRelease, 65);
+    SendMouse(button, QEvent::MouseButtonPress, 65);
+    EXPECT_TRUE(button.Captured());
+    SendMouse(button, QEvent::MouseButtonRelease, 65);
+    EXPECT_FALSE(button.Captured());
     EXPECT_EQ(button.Rating(), 3);
-    send(QEvent::MouseMove, 105);
+    SendMouse(button, QEvent::MouseMove, 105);
     EXPECT_EQ(button.ShownValue(), 5);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&button, &leave);
     EXPECT_EQ(button.ShownValue(), 3);
+}
+
+TEST(StarRateButton, FlatControlIgnoresTheMouse)
+{
+    CStarRateButton button;
+    button.resize(120, 0);
+    button.SetRating(2);
+    SendMouse(button, QEvent::MouseMove, 65);
+    SendMouse(button, QEvent::MouseButtonPress, 65);
+    SendMouse(button, QEvent::MouseButtonRelease, 65);
+    EXPECT_EQ(button.Rating(), 2);
+    EXPECT_EQ(button.ShownValue(), 2);
+}
+
+TEST(StarRateButton, PaintsTheShownStars)
+{
+    ImageStrip strip = MakeFormImageStrip();
+    CStarRateButton button;
+    button.resize(120, 20);
+    button.SetImageStrip(&strip, kLitStarCell, kUnlitStarCell);
+    button.SetRating(1);
+    const QImage one = button.grab().toImage();
+    button.SetRating(2);
+    const QImage two = button.grab().toImage();
+    // Only the second star differs; the first is lit in both.
+    EXPECT_EQ(one.copy(20, 0, 20, 20), two.copy(20, 0, 20, 20));
+    EXPECT_NE(one.copy(40, 0, 20, 20), two.copy(40, 0, 20, 20));
+    EXPECT_EQ(one.copy(60, 0, 60, 20), two.copy(60, 0, 60, 20));
 }
 } // namespace
