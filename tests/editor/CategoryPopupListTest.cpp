@@ -86,28 +86,4 @@ TEST(CategoryPopupList, ChineseSortsByTheUsersLanguage)
     EXPECT_EQ(list.SelectedText(), QStringLiteral("风景；人物"));
 }
 
-TEST(CategoryPopupList, FindPrefixOnAnEmptyListFindsNothing)
-{
-    CategoryPopupList list({}, QLocale(QLocale::English));
-    EXPECT_EQ(list.FindPrefix(QStringLiteral("a")), -1);
-}
-
-struct SplitCase {
-    QString text;
-    QStringList pieces;
-};
-
-class SplitCategories : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitCategories, TrimsAndSkipsEmptyPieces)
-{
-    EXPECT_EQ(CategoryPopupList::SplitCategoryText(GetParam().text), GetParam().pieces);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, SplitCategories, testing::Values(
-    SplitCase{QStringLiteral("Art;  Music ;"), {"Art", "Music"}},
-    SplitCase{QStringLiteral("a;;b"), {"a", "b"}},
-    SplitCase{QStringLiteral(";; ;\t;"), {}},
-    SplitCase{QString(), {}},
-    SplitCase{QStringLiteral("\tone two ;three"), {"one two", "three"}}));
 } // namespace

@@ -92,9 +92,4 @@ TEST_F(FrequentCategories, ShorterListLeavesLaterKeysAlone)
     EXPECT_EQ(Loaded(), QStringList({"z"}));
 }
 
-TEST_F(FrequentCategories, EmptyListWritesACountOfZero)
-{
-    SaveFrequentCategories({});
-    EXPECT_EQ(ReadSettingInt(kFrequentCategorySection, QStringLiteral("CategoryCount"), -1), 0);
-}
 } // namespace
