@@ -52,6 +52,15 @@ bool CThumbBoxImpl::AdoptPicture(const QSize &clientSize,
     return true;
 }
 
+bool CThumbBoxImpl::LoadCoverPicture(const QString &path, const QSize &clientSize)
+{
+    if (clientSize.isEmpty() || !picture_.LoadFromFile(path))
+        return false;
+    AdoptPicture(clientSize, [this](QPainter &painter, const QRect &rect) { picture_.RenderInto(painter, rect); });
+    picture_.Release();
+    return true;
+}
+
 void CThumbBoxImpl::Paint(QPainter &painter, const QRect &client, const QColor &face) const
 {
     if (bitmap_.isNull())

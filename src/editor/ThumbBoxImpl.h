@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewer/PictureHolder.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -45,12 +47,18 @@ public:
     // given. An empty size changes nothing and returns false.
     bool AdoptPicture(const QSize &clientSize, const std::function<void(QPainter &, const QRect &)> &render);
 
+    // Loads the picture file and adopts it as the new cover at the client
+    // size. A file that cannot be loaded changes nothing and returns false.
+    bool LoadCoverPicture(const QString &path, const QSize &clientSize);
+
     // Without a cover nothing is drawn (the form's background shows);
     // otherwise the bitmap unscaled at the client's top-left corner, clipped,
     // and the face colour wherever it does not reach.
     void Paint(QPainter &painter, const QRect &client, const QColor &face) const;
 
 private:
+    // Holds a picture only while a cover is being chosen.
+    CPictureHolder picture_;
     QImage bitmap_;
     QString loadedText_;
 };
