@@ -61,21 +61,6 @@ INSTANTIATE_TEST_SUITE_P(Fields, CategoryPopup, testing::Values(
     PopupCase{"duplicates_and_empty_entries_kept", {"a", "", "a"}, QStringLiteral("a"), {"", "a", "a"},
               {"a", "", "a"}, QStringLiteral("a")}));
 
-TEST(CategoryPopupList, ClicksToggleAndTheTextFollowsListOrder)
-{
-    CategoryPopupList list({QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")}, QLocale(QLocale::English));
-    list.Initialise(QStringLiteral("c"));
-    ASSERT_EQ(list.SelectedText(), QStringLiteral("c"));
-    list.SetSelected(0, true);
-    EXPECT_EQ(list.SelectedText(), QStringLiteral("a; c"));
-    list.SetSelected(2, false);
-    list.SetSelected(0, false);
-    EXPECT_EQ(list.SelectedText(), QString());
-    list.SetSelected(7, true);  // out of range: nothing
-    list.SetSelected(-1, true);
-    EXPECT_EQ(list.SelectedText(), QString());
-}
-
 TEST(CategoryPopupList, ChineseSortsByTheUsersLanguage)
 {
     // Pinyin order for a Chinese user: dòng, fēng, rén.

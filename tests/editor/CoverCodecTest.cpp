@@ -160,18 +160,4 @@ TEST(CoverDecoding, AcceptsTheLimitsThemselves)
     EXPECT_TRUE(CoverBitmapFromBytes(Description(1, 1, 4, 1, 32, 7, 0xdeadbeef)).has_value());
 }
 
-TEST(CoverDecoding, TextSkipsLineBreaksAndStopsAtNul)
-{
-    const QImage image = Gradient(20, 3);  // 264 bytes: several 76-character lines
-    QString text = CoverTextFromBitmap(image);
-    ASSERT_TRUE(text.contains(QStringLiteral("\r\n")));
-    const auto decoded = CoverBitmapFromText(text);
-    ASSERT_TRUE(decoded.has_value());
-    EXPECT_EQ(*decoded, image);
-    // A NUL ends the text: the rest reads as missing bytes, left black.
-    const QString cut = text.left(40) + QChar(0) + text.mid(40);
-    const auto partial = CoverBitmapFromText(cut);
-    ASSERT_TRUE(partial.has_value());
-    EXPECT_EQ(partial->pixel(19, 2), qRgb(0, 0, 0));
-}
 } // namespace

@@ -92,17 +92,6 @@ TEST(StarRateImpl, PressWithoutTrackingIsLeftToTheStandardControl)
     EXPECT_EQ(impl.Rating(), 4);
 }
 
-TEST(StarRateImpl, ZeroHeightIgnoresTheMouse)
-{
-    CStarRateImpl impl;
-    impl.SetRating(2);
-    EXPECT_FALSE(impl.MouseMove(30, 0));
-    EXPECT_FALSE(impl.Tracking());
-    EXPECT_FLOAT_EQ(impl.HoverPosition(), -1.0f);
-    EXPECT_FALSE(impl.ButtonDown(30, 0));
-    EXPECT_EQ(impl.Rating(), 2);
-}
-
 struct ShownCase {
     int rating;
     int lit;
@@ -148,20 +137,6 @@ TEST_P(StarsLit, RatingLightsStarsWithoutBeingClamped)
 INSTANTIATE_TEST_SUITE_P(Ratings, StarsLit, testing::Values(
     ShownCase{0, 0}, ShownCase{1, 1}, ShownCase{3, 3}, ShownCase{5, 5},
     ShownCase{7, 5}, ShownCase{-1, 0}, ShownCase{-100, 0}));
-
-TEST(StarRateImpl, UnsetCellsDrawOnlyTheFace)
-{
-    ImageStrip strip = MakeFormImageStrip();
-    CStarRateImpl impl;  // cells stay −1 until the form sets them
-    impl.SetImageStrip(&strip, -1, -1);
-    impl.SetRating(5);
-    QImage target(60, 10, QImage::Format_RGB32);
-    QPainter painter(&target);
-    impl.Paint(painter, target.rect(), Qt::white);
-    painter.end();
-    for (int x = 0; x < target.width(); ++x)
-        ASSERT_EQ(target.pixel(x, 5), QColor(Qt::white).rgb()) << x;
-}
 
 TEST(StarStrip, ArtworkFillsTheTwoStarCellsOnly)
 {

@@ -169,46 +169,6 @@ TEST(ThumbBox, PaintsTheCoverInsideItsSunkenEdge)
     EXPECT_EQ(shown.pixel(inside), kCover);
     EXPECT_NE(shown.pixel(0, 0), kCover);
 }
-} // namespace
-
-namespace {
-struct AdoptCase {
-    QSize picture;
-    QSize box;
-};
-
-class CoverPicture : public testing::TestWithParam<AdoptCase> {};
-
-// A picture chosen as cover fills the whole box whatever its proportions:
-// a 1000 × 200 picture is squeezed horizontally and stretched vertically.
-TEST_P(CoverPicture, FillsTheWholeBox)
-{
-    QImage picture(GetParam().picture, QImage::Format_RGB32);
-    picture.fill(qRgb(0, 0, 255));
-    // Marks at the picture's corners show where they land.
-    const QSize s = GetParam().picture;
-    const QRect corner(0, 0, s.width() / 10, s.height() / 10);
-    QPainter(&picture).fillRect(corner, Qt::red);
-    QPainter(&picture).fillRect(corner.translated(s.width() - corner.width(), s.height() - corner.height()), Qt::green);
-
-    CThumbBoxImpl box;
-    ASSERT_TRUE(box.AdoptPicture(GetParam().box, [&](QPainter &painter, const QRect &rect) {
-        painter.drawImage(rect, picture);
-    }));
-    const QImage &cover = box.CoverBitmap();
-    ASSERT_EQ(cover.size(), GetParam().box);
-    EXPECT_EQ(cover.pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(cover.pixel(cover.width() - 1, cover.height() - 1), qRgb(0, 255, 0));
-    EXPECT_EQ(cover.pixel(cover.width() / 2, cover.height() / 2), qRgb(0, 0, 255));
-    // The new cover is what goes into the book now.
-    QString text;
-    ASSERT_TRUE(box.EncodeCover(text));
-    EXPECT_EQ(text, CoverTextFromBitmap(cover));
-}
-
-INSTANTIATE_TEST_SUITE_P(Pictures, CoverPicture, testing::Values(
-    AdoptCase{{1000, 200}, {133, 100}}, AdoptCase{{20, 30}, {133, 100}}, AdoptCase{{133, 100}, {133, 100}}));
-
 TEST(CoverPicture, EmptyBoxKeepsTheCover)
 {
     CThumbBoxImpl box;
