@@ -1,6 +1,6 @@
 #include "editor/PopListBox.h"
 
-#include "editor/DialogUnits.h"
+#include "platform/DialogUnits.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,10 +21,10 @@ CPopListBox::CPopListBox(QLineEdit *target, const QStringList &categories, QWidg
 {
     setAttribute(Qt::WA_DeleteOnClose);
     const QFont font = QApplication::font();
-    setFixedSize(DialogUnitsToPixels(kWindowUnits, font).size());
+    setFixedSize(DialogRectToPixels(kWindowUnits, DialogBaseUnitsOf(font)).size());
 
     listBox_ = new QListWidget(this);
-    listBox_->setGeometry(DialogUnitsToPixels(kListUnits, font));
+    listBox_->setGeometry(DialogRectToPixels(kListUnits, DialogBaseUnitsOf(font)));
     listBox_->setSelectionMode(QAbstractItemView::MultiSelection);
     listBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -1,5 +1,5 @@
 #include "editor/CategoryChooser.h"
-#include "editor/DialogUnits.h"
+#include "platform/DialogUnits.h"
 #include "editor/FrequentCategories.h"
 
 #include "document/AppDirectories.h"
@@ -94,7 +94,7 @@ TEST_F(CategoryChooser, PopupSitsAtTheFieldsBottomRightCorner)
     chooser.OpenCategoryPopup();
     const CPopListBox *popup = chooser.Popup();
     EXPECT_EQ(popup->pos(), field->mapToGlobal(QPoint(field->width(), field->height())));
-    EXPECT_EQ(popup->size(), DialogUnitsToPixels(QRect(0, 0, 93, 130), QApplication::font()).size());
+    EXPECT_EQ(popup->size(), DialogRectToPixels(QRect(0, 0, 93, 130), DialogBaseUnitsOf(QApplication::font())).size());
     EXPECT_TRUE(popup->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(popup->parentWidget(), &form);  // owned: never outlives the form
 }
