@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/HelpDocuments.h"
 #include "document/AppDirectories.h"
+#include "editor/EditFormView.h"
 #include "platform/AcceleratorTable.h"
 #include "platform/CommandBar.h"
 #include "platform/CommandIds.h"
@@ -151,9 +152,17 @@ void CMainFrame::BuildClientViews()
     view->setAutoFillBackground(true);
     view->setBackgroundRole(QPalette::Base);
 
-    auto *form = new QFrame(client_);
-    form->setObjectName(QStringLiteral("editFormPlaceholder"));
+    auto *form = new CEditFormView(client_);
     SetClientViews(view, form);
+    SetFormPreTranslate([form](const QKeyEvent &event) { return form->PreTranslate(event); });
+}
+
+CEditFormView *CMainFrame::EditForm() const { return dynamic_cast<CEditFormView *>(editForm_); }
+
+void CMainFrame::SetActivePage(int page)
+{
+    if (CEditFormView *form = EditForm())
+        form->SetActivePage(page);
 }
 
 void CMainFrame::SetClientViews(QWidget *pictureView, QWidget *editForm)
@@ -327,6 +336,12 @@ void CMainFrame::OnIdle()
             commands_->Check(state.id, *state.checked, targets);
     }
     zoomBox_->setReadOnly(ZoomBoxReadOnly(viewState_));
+    // The form's count follows its entry array, which changes when a book is
+    // shown or gathered, not with every row the user adds.
+    if (!viewState_.readMode) {
+        if (CEditFormView *form = EditForm())
+            form->UpdatePictureCount();
+    }
     // Auto-browse only runs in read mode; the reader's timer stops with it.
     if (viewState_.autoBrowse && !viewState_.readMode)
         viewState_.autoBrowse = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrameCommandStates.h"
+#include "editor/EditFormView.h"
 #include "platform/CommandTable.h"
 
 #include <QMainWindow>
@@ -46,11 +47,13 @@ public:
     bool PreTranslate(const QKeyEvent &event);
     void OnIdle();
 
-    // The two client views. The picture view and the book form plug in here;
-    // until then plain placeholders stand in their places.
+    // The two client views: the picture view (a placeholder until the
+    // viewer plugs in here) and the book information form.
     void SetClientViews(QWidget *pictureView, QWidget *editForm);
     QWidget *PictureView() const { return pictureView_; }
-    QWidget *EditForm() const { return editForm_; }
+    // The book information form; null only while another widget stands in
+    // its place.
+    CEditFormView *EditForm() const;
 
     // The form's own dialog keys, offered after the accelerators in edit mode.
     void SetFormPreTranslate(std::function<bool(const QKeyEvent &)> hook) { formPreTranslate_ = std::move(hook); }
@@ -94,7 +97,7 @@ private:
     void OnNavigate(int /*id*/) {}
     void OnAutoBrowse(int /*id*/) {}
     void OnReadingParameters() {}
-    void SetActivePage(int /*page*/) {}
+    void SetActivePage(int page);
     void OnAbout();
 
     std::unique_ptr<CommandTable> commands_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/BookDocument.h"
+#include "editor/StarStrip.h"
 
 #include <QHash>
 #include <QWidget>
@@ -76,8 +77,10 @@ protected:
 
 private:
     void BuildControls();
+    void BuildPages();
     void LayoutControls(int width, int height);
 
+    ImageStrip strip_;
     QHash<int, QWidget *> controls_;
     QLineEdit *title_ = nullptr;
     QLineEdit *author_ = nullptr;

@@ -1,0 +1,250 @@
+#include "editor/EditFormView.h"
+
+#include "editor/CategoryChooser.h"
+#include "editor/EditIndexView.h"
+#include "editor/EditIntroView.h"
+#include "editor/FormTemplate.h"
+#include "editor/FrequentCategories.h"
+#include "editor/StarRateButton.h"
+#include "editor/TabViewCtrl.h"
+#include "editor/ThumbBox.h"
+#include "platform/DialogUnits.h"
+#include "platform/StringTable.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+// The book file's limit for its one-line texts.
+constexpr qsizetype kMaxFieldLength = 255;
+
+// The first 255 code units, one fewer when the cut would split a character
+// into half a surrogate pair (which no file reader could make sense of).
+QString CutField(QString text)
+{
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    if (text.size() <= kMaxFieldLength)
+        return text;
+    qsizetype length = kMaxFieldLength;
+    if (text.at(length - 1).isHighSurrogate())
+        --length;
+    return text.left(length);
+}
+
+// One-line fields: text pasted with line breaks loses them at once, so what
+// the user sees is what the book will hold.
+void DropLineBreaks(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+        if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+            return;
+        const int cursor = edit->cursorPosition();
+        const int before = int(text.left(cursor).count(QLatin1Char('\r')) + text.left(cursor).count(QLatin1Char('\n')));
+        QString clean = text;
+        clean.remove(QLatin1Char('\r'));
+        clean.remove(QLatin1Char('\n'));
+        edit->setText(clean);
+        edit->setCursorPosition(cursor - before);
+    });
+}
+
+} // namespace
+
+CEditFormView::CEditFormView(QWidget *parent)
+    : QWidget(parent)
+    , strip_(MakeFormImageStrip())
+{
+    setObjectName(QStringLiteral("editForm"));
+    BuildControls();
+    categories_ = std::make_unique<CCategoryChooser>(category_, this);
+    BuildPages();
+    LoadFrequentCategories(categories_->FrequentCategories());
+}
+
+CEditFormView::~CEditFormView()
+{
+    // Categories added in a pop-up still open belong to the list as well.
+    categories_->CloseCategoryPopup();
+    SaveFrequentCategories(categories_->FrequentCategories());
+}
+
+void CEditFormView::BuildControls()
+{
+    const DialogBaseUnits base = DialogBaseUnitsOf(font());
+    resize(DialogSizeToPixels(kFormTemplateSize, base));
+    for (const FormControlPlace &place : kFormTemplate) {
+        const QString text = QString::fromUtf16(place.text);
+        QWidget *widget = nullptr;
+        switch (place.kind) {
+        case FormControlPlace::Kind::Label: {
+            auto *label = new QLabel(text, this);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            widget = label;
+            break;
+        }
+        case FormControlPlace::Kind::UnitLabel:
+            widget = new QLabel(text, this);
+            break;
+        case FormControlPlace::Kind::RateLabel:
+            widget = rateLabel_ = new QLabel(text, this);
+            break;
+        case FormControlPlace::Kind::Edit: {
+            auto *edit = new QLineEdit(this);
+            DropLineBreaks(edit);
+            widget = edit;
+            if (place.id == kFormTitle)
+                title_ = edit;
+            else if (place.id == kFormAuthor)
+                author_ = edit;
+            else
+                category_ = edit;
+            break;
+        }
+        case FormControlPlace::Kind::Button:
+            widget = categoryButton_ = new QPushButton(this);
+            categoryButton_->setAutoDefault(false);
+            break;
+        case FormControlPlace::Kind::Count:
+            widget = count_ = new QLabel(text, this);
+            count_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            break;
+        case FormControlPlace::Kind::Thumb:
+            widget = thumb_ = new CThumbBox(this);
+            break;
+        case FormControlPlace::Kind::Rate:
+            widget = rate_ = new CStarRateButton(this);
+            rate_->SetImageStrip(&strip_, kLitStarCell, kUnlitStarCell);
+            break;
+        case FormControlPlace::Kind::Tabs:
+            widget = tabs_ = new CTabViewCtrl(this);
+            break;
+        }
+        widget->setGeometry(DialogRectToPixels(place.rect, base));
+        if (place.id > 0) {
+            widget->setObjectName(QStringLiteral("control%1").arg(place.id));
+            controls_.insert(place.id, widget);
+        }
+    }
+    connect(categoryButton_, &QPushButton::clicked, this, [this] { categories_->OpenCategoryPopup(); });
+}
+
+void CEditFormView::BuildPages()
+{
+    intro_ = new CEditIntroView(tabs_);
+    tabs_->AddPage(LoadString(140), intro_, true);
+    index_ = new CEditIndexView(tabs_);
+    tabs_->AddPage(LoadString(141), index_, false);
+}
+
+void CEditFormView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    LayoutControls(width(), height());
+}
+
+void CEditFormView::LayoutControls(int width, int height)
+{
+    // Sizes arrive as signed 16-bit values, as a window message carries them.
+    const int w = std::max(int(qint16(width)), kMinWidth);
+    const int h = std::max(int(qint16(height)), kMinHeight);
+    const int m = tabs_->x();
+
+    thumb_->move(w - m - thumb_->width(), m);
+    const int thumbLeft = thumb_->x();
+
+    const int tabsTop = tabs_->y();
+    tabs_->setGeometry(m, tabsTop, w - 2 * m, std::max(0, h - m - tabsTop));
+
+    for (QLineEdit *edit : {title_, author_})
+        edit->resize(std::max(0, thumbLeft - m - edit->x()), edit->height());
+    categoryButton_->move(thumbLeft - m - categoryButton_->width(), categoryButton_->y());
+    category_->resize(std::max(0, categoryButton_->x() - category_->x()), category_->height());
+
+    rateLabel_->move(thumbLeft, rateLabel_->y());
+    rate_->move(thumbLeft + rateLabel_->width(), rate_->y());
+
+    thumb_->update();
+    tabs_->update();
+    rate_->update();
+}
+
+void CEditFormView::mousePressEvent(QMouseEvent *event)
+{
+    // A press on the form itself (no control under it) ends the pop-up.
+    if (event->button() == Qt::LeftButton)
+        categories_->CloseCategoryPopup();
+    QWidget::mousePressEvent(event);
+}
+
+void CEditFormView::FillFromBook(BookDocument book)
+{
+    title_->setText(book.Title);
+    author_->setText(book.Author);
+    category_->setText(book.Category);
+    count_->setText(QString::number(book.PictureCount));
+    rate_->SetRating(book.Rating);
+    if (book.Cover.isEmpty())
+        thumb_->ClearCover();
+    else
+        thumb_->DecodeCover(book.Cover);
+    if (book.Intro.isEmpty())
+        intro_->ClearIntro();
+    else
+        intro_->LoadIntro(book.Intro);
+    index_->Entries() = std::move(book.Pictures);
+    index_->FillFromEntries();
+    update();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->update();
+}
+
+BookDocument CEditFormView::CollectBook()
+{
+    BookDocument book = BookDocument::MakeNew();
+    book.Title = CutField(title_->text());
+    book.Author = CutField(author_->text());
+    book.Category = CutField(category_->text());
+    book.Rating = rate_->Rating();
+    thumb_->EncodeCover(book.Cover);
+    intro_->SaveIntro(book.Intro);
+    index_->CollectEntries();
+    book.Pictures = index_->Entries();
+    book.PictureCount = std::int32_t(book.Pictures.size());
+    return book;
+}
+
+QString CEditFormView::TitleText() const { return title_->text(); }
+
+qsizetype CEditFormView::PictureEntryCount() const { return index_->Entries().size(); }
+
+QString CEditFormView::PictureCountText() const { return count_->text(); }
+
+void CEditFormView::UpdatePictureCount()
+{
+    const QString text = QString::number(PictureEntryCount());
+    if (count_->text() != text)
+        count_->setText(text);
+}
+
+void CEditFormView::SetActivePage(int page) { tabs_->SetActivePage(page); }
+
+bool CEditFormView::PreTranslate(const QKeyEvent &event)
+{
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+    if (!tab || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    QWidget *focus = focusWidget();
+    if (!focus || !isAncestorOf(focus) || !isVisible())
+        return false;
+    // Tab and Shift+Tab walk the form's controls, the introduction editor
+    // included, as in any dialog.
+    const bool backwards = event.key() == Qt::Key_Backtab || (event.modifiers() & Qt::ShiftModifier);
+    return focusNextPrevChild(!backwards);
+}

@@ -1,0 +1,66 @@
+#include "editor/EditIntroView.h"
+
+#include "document/Base64Text.h"
+#include "editor/IntroTextEdit.h"
+#include "platform/DialogUnits.h"
+#include "platform/RtfReader.h"
+#include "platform/RtfWriter.h"
+
+#include <QResizeEvent>
+#include <QTextDocument>
+
+namespace {
+constexpr QSize kTemplateSize(187, 100);
+constexpr int kEditorInset = 10;
+} // namespace
+
+CEditIntroView::CEditIntroView(QWidget *parent)
+    : QWidget(parent)
+    , edit_(new IntroTextEdit(this))
+{
+    edit_->setObjectName(QStringLiteral("introEditor"));
+    resize(DialogSizeToPixels(kTemplateSize, DialogBaseUnitsOf(font())));
+    setFocusProxy(edit_);
+}
+
+void CEditIntroView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const QSize size = event->size();
+    edit_->setGeometry(kEditorInset, kEditorInset, std::max(0, size.width() - 2 * kEditorInset),
+                       std::max(0, size.height() - 2 * kEditorInset));
+}
+
+void CEditIntroView::LoadIntro(const QString &intro)
+{
+    QTextDocument *document = edit_->document();
+    const QByteArray rtf = DecodeBase64Text(intro);
+    if (!ReadRtf(rtf, *document))
+        document->clear();
+    document->clearUndoRedoStacks();
+    document->setModified(false);
+    loadedText_ = intro;
+}
+
+void CEditIntroView::ClearIntro()
+{
+    edit_->clear();
+    // A fresh character format too, so the next book does not start in the
+    // last book's bold.
+    edit_->setCurrentCharFormat(QTextCharFormat());
+    edit_->document()->clearUndoRedoStacks();
+    edit_->document()->setModified(false);
+    loadedText_.clear();
+}
+
+bool CEditIntroView::IsModified() const { return edit_->document()->isModified(); }
+
+void CEditIntroView::SaveIntro(QString &intro) const
+{
+    if (!IsModified()) {
+        if (!loadedText_.isEmpty())
+            intro = loadedText_;
+        return;
+    }
+    intro = EncodeBase64Text(WriteRtf(*edit_->document()));
+}

@@ -1,0 +1,105 @@
+#include "editor/IntroTextEdit.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QContextMenuEvent>
+#include <QFontDialog>
+#include <QMenu>
+#include <QTextCursor>
+
+IntroTextEdit::IntroTextEdit(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setAcceptRichText(true);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabChangesFocus(false);
+
+    const auto makeAction = [this](const QString &text, const QKeySequence &keys, void (IntroTextEdit::*slot)()) {
+        auto *action = new QAction(text, this);
+        action->setShortcut(keys);
+        // Only while the editor has the focus: the same keys mean nothing
+        // elsewhere in the program.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        return action;
+    };
+    bold_ = makeAction(QStringLiteral("粗体"), QKeySequence(Qt::CTRL | Qt::Key_B), &IntroTextEdit::ToggleBold);
+    italic_ = makeAction(QStringLiteral("斜体"), QKeySequence(Qt::CTRL | Qt::Key_I), &IntroTextEdit::ToggleItalic);
+    underline_ = makeAction(QStringLiteral("下划线"), QKeySequence(Qt::CTRL | Qt::Key_U), &IntroTextEdit::ToggleUnderline);
+}
+
+void IntroTextEdit::MergeFormat(const QTextCharFormat &format)
+{
+    QTextCursor cursor = textCursor();
+    cursor.mergeCharFormat(format);
+    mergeCurrentCharFormat(format);
+}
+
+void IntroTextEdit::ToggleBold()
+{
+    QTextCharFormat format;
+    format.setFontWeight(currentCharFormat().fontWeight() > QFont::Normal ? QFont::Normal : QFont::Bold);
+    MergeFormat(format);
+}
+
+void IntroTextEdit::ToggleItalic()
+{
+    QTextCharFormat format;
+    format.setFontItalic(!currentCharFormat().fontItalic());
+    MergeFormat(format);
+}
+
+void IntroTextEdit::ToggleUnderline()
+{
+    QTextCharFormat format;
+    format.setFontUnderline(!currentCharFormat().fontUnderline());
+    MergeFormat(format);
+}
+
+void IntroTextEdit::SetAlignment(Qt::Alignment alignment) { setAlignment(alignment); }
+
+void IntroTextEdit::ChooseFont()
+{
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, currentCharFormat().font(), this);
+    if (!chosen)
+        return;
+    QTextCharFormat format;
+    format.setFont(font, QTextCharFormat::FontPropertiesSpecifiedOnly);
+    MergeFormat(format);
+}
+
+void IntroTextEdit::ChooseColour()
+{
+    const QColor colour = QColorDialog::getColor(currentCharFormat().foreground().color(), this);
+    if (!colour.isValid())
+        return;
+    QTextCharFormat format;
+    format.setForeground(colour);
+    MergeFormat(format);
+}
+
+void IntroTextEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    menu->addSeparator();
+    bold_->setCheckable(true);
+    bold_->setChecked(currentCharFormat().fontWeight() > QFont::Normal);
+    italic_->setCheckable(true);
+    italic_->setChecked(currentCharFormat().fontItalic());
+    underline_->setCheckable(true);
+    underline_->setChecked(currentCharFormat().fontUnderline());
+    menu->addAction(bold_);
+    menu->addAction(italic_);
+    menu->addAction(underline_);
+    menu->addAction(QStringLiteral("字体和字号..."), this, [this] { ChooseFont(); });
+    menu->addAction(QStringLiteral("颜色..."), this, [this] { ChooseColour(); });
+    QMenu *align = menu->addMenu(QStringLiteral("对齐"));
+    align->addAction(QStringLiteral("左对齐"), this, [this] { SetAlignment(Qt::AlignLeft | Qt::AlignAbsolute); });
+    align->addAction(QStringLiteral("居中"), this, [this] { SetAlignment(Qt::AlignHCenter); });
+    align->addAction(QStringLiteral("右对齐"), this, [this] { SetAlignment(Qt::AlignRight | Qt::AlignAbsolute); });
+    menu->exec(event->globalPos());
+    delete menu;
+}
