@@ -146,8 +146,9 @@ PictureRows CEditIndexView::Rows() const
 
 void CEditIndexView::ShowRows(PictureRows rows)
 {
-    QItemSelection selection;
-    const int last = PictureRowModel::kColumnCount - 1;
+    // The selected rows as runs of adjacent rows, taken before the model
+    // resets and made into a selection after it.
+    QList<std::pair<int, int>> runs;
     for (qsizetype i = 0; i < rows.size();) {
         if (!rows.at(i).selected) {
             ++i;
@@ -156,12 +157,16 @@ void CEditIndexView::ShowRows(PictureRows rows)
         qsizetype end = i;
         while (end + 1 < rows.size() && rows.at(end + 1).selected)
             ++end;
-        selection.append(QItemSelectionRange(model_->index(int(i), 0), model_->index(int(end), last)));
+        runs.append({int(i), int(end)});
         i = end + 1;
     }
     for (PictureRow &row : rows)
         row.selected = false;
     model_->SetRows(std::move(rows));
+    QItemSelection selection;
+    const int last = PictureRowModel::kColumnCount - 1;
+    for (const auto &[first, end] : runs)
+        selection.append(QItemSelectionRange(model_->index(first, 0), model_->index(end, last)));
     QItemSelectionModel *marks = list_->selectionModel();
     marks->select(selection, QItemSelectionModel::ClearAndSelect);
     // No row keeps the focus mark after the list changed under it.

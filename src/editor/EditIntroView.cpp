@@ -7,6 +7,7 @@
 #include "platform/RtfWriter.h"
 
 #include <QResizeEvent>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
@@ -39,6 +40,8 @@ void CEditIntroView::LoadIntro(const QString &intro)
         document->clear();
     document->clearUndoRedoStacks();
     document->setModified(false);
+    // The reader of a new introduction starts at its top.
+    edit_->moveCursor(QTextCursor::Start);
     loadedText_ = intro;
 }
 

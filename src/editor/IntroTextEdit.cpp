@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QFontDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTextCursor>
 
@@ -16,18 +17,31 @@ IntroTextEdit::IntroTextEdit(QWidget *parent)
     setTabChangesFocus(false);
 
     const auto makeAction = [this](const QString &text, const QKeySequence &keys, void (IntroTextEdit::*slot)()) {
+        // The keys themselves are handled in keyPressEvent, so they work
+        // exactly while the editor has the focus; the actions show them in
+        // the context menu.
         auto *action = new QAction(text, this);
         action->setShortcut(keys);
-        // Only while the editor has the focus: the same keys mean nothing
-        // elsewhere in the program.
         action->setShortcutContext(Qt::WidgetShortcut);
         connect(action, &QAction::triggered, this, slot);
-        addAction(action);
         return action;
     };
     bold_ = makeAction(QStringLiteral("粗体"), QKeySequence(Qt::CTRL | Qt::Key_B), &IntroTextEdit::ToggleBold);
     italic_ = makeAction(QStringLiteral("斜体"), QKeySequence(Qt::CTRL | Qt::Key_I), &IntroTextEdit::ToggleItalic);
     underline_ = makeAction(QStringLiteral("下划线"), QKeySequence(Qt::CTRL | Qt::Key_U), &IntroTextEdit::ToggleUnderline);
+}
+
+void IntroTextEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() == Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_B: ToggleBold(); event->accept(); return;
+        case Qt::Key_I: ToggleItalic(); event->accept(); return;
+        case Qt::Key_U: ToggleUnderline(); event->accept(); return;
+        default: break;
+        }
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 void IntroTextEdit::MergeFormat(const QTextCharFormat &format)

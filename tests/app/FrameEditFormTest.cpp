@@ -1,0 +1,51 @@
+// The book form inside the frame: the page commands and the idle count.
+
+#include "FrameFixture.h"
+
+#include "TestFiles.h"
+
+#include "editor/EditIndexView.h"
+#include "editor/TabViewCtrl.h"
+
+#include <QLabel>
+#include <QTabBar>
+
+namespace {
+
+struct PageCase {
+    int command;
+    int page;
+};
+
+class FramePageCommand : public FrameTest, public ::testing::WithParamInterface<PageCase> {};
+
+TEST_P(FramePageCommand, ShowsItsPageInEditMode)
+{
+    ASSERT_NE(frame->EditForm(), nullptr);
+    // From the other page, so the command has something to change.
+    frame->EditForm()->SetActivePage(1 - GetParam().page);
+    frame->OnCommand(GetParam().command);
+    EXPECT_FALSE(frame->IsReadMode());
+    EXPECT_EQ(frame->EditForm()->TabView()->ActivePage(), GetParam().page);
+    EXPECT_EQ(frame->EditForm()->TabView()->TabBar()->currentIndex(), GetParam().page);
+    EXPECT_TRUE(frame->EditForm()->TabView()->Page(GetParam().page)->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FramePageCommand,
+                         ::testing::Values(PageCase{32805, 1}, PageCase{32807, 0}));
+
+TEST_F(FrameTest, IdleWritesTheEntryCountIntoTheFormInEditModeOnly)
+{
+    CEditFormView *form = frame->EditForm();
+    BookDocument book = BookDocument::MakeNew();
+    book.PictureCount = 3000;
+    for (int i = 0; i < 7; ++i)
+        book.Pictures.append(PictureEntry(QStringLiteral("/nowhere/%1.jpg").arg(i), QString(), 0));
+    form->FillFromBook(book);
+    frame->OnIdle();
+    EXPECT_EQ(form->PictureCountText(), QStringLiteral("3000"));
+    SwitchTo(false);
+    EXPECT_EQ(form->PictureCountText(), QStringLiteral("7"));
+}
+
+} // namespace

@@ -1,0 +1,280 @@
+#include "editor/EditFormView.h"
+
+#include "document/AppDirectories.h"
+#include "document/Base64Text.h"
+#include "editor/CategoryChooser.h"
+#include "editor/CoverCodec.h"
+#include "editor/EditIndexView.h"
+#include "editor/EditIntroView.h"
+#include "editor/FrequentCategories.h"
+#include "editor/IntroTextEdit.h"
+#include "editor/StarRateButton.h"
+#include "editor/TabViewCtrl.h"
+#include "editor/ThumbBox.h"
+#include "platform/RtfWriter.h"
+
+#include "TestFiles.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString IntroText(const QString &text)
+{
+    QTextDocument document;
+    document.setPlainText(text);
+    return EncodeBase64Text(WriteRtf(document));
+}
+
+class EditForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetDataDirectory(dir.path());
+        SetApplicationDirectory(dir.file(QStringLiteral("bin/")));
+        form = std::make_unique<CEditFormView>();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        SetDataDirectory(QString());
+        SetApplicationDirectory(QString());
+    }
+
+    // A book as this program writes it: every field set, cover and
+    // introduction made by our own encoders, three pictures on disk.
+    BookDocument FullBook()
+    {
+        BookDocument book = BookDocument::MakeNew();
+        book.Title = QStringLiteral("小猫钓鱼");
+        book.Author = QStringLiteral("佚名");
+        book.Category = QStringLiteral("童话; 动物");
+        book.Rating = 4;
+        QImage cover(8, 6, QImage::Format_RGB32);
+        cover.fill(qRgb(200, 30, 40));
+        book.Cover = CoverTextFromBitmap(cover);
+        book.Intro = IntroText(QStringLiteral("一只小猫去钓鱼。"));
+        for (int i = 0; i < 3; ++i) {
+            const QString path = dir.file(QStringLiteral("p%1.jpg").arg(i));
+            WriteAll(path, QByteArray(100 + i, 'x'));
+            book.Pictures.append(PictureEntry(path, QStringLiteral("2009-3-7 08:05"), 0));
+        }
+        book.PictureCount = 3000;
+        return book;
+    }
+
+    QLineEdit *Edit(int id) { return static_cast<QLineEdit *>(form->Control(id)); }
+
+    ScratchDir dir;
+    std::unique_ptr<CEditFormView> form;
+};
+
+TEST_F(EditForm, CollectingRightAfterFillingGivesTheBookBack)
+{
+    const BookDocument book = FullBook();
+    form->FillFromBook(book);
+    const BookDocument collected = form->CollectBook();
+    EXPECT_EQ(collected.Title, book.Title);
+    EXPECT_EQ(collected.Author, book.Author);
+    EXPECT_EQ(collected.Category, book.Category);
+    EXPECT_EQ(collected.Rating, book.Rating);
+    EXPECT_EQ(collected.Cover, book.Cover);
+    EXPECT_EQ(collected.Intro, book.Intro);
+    ASSERT_EQ(collected.Pictures.size(), 3);
+    EXPECT_EQ(collected.PictureCount, 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(collected.Pictures.at(i).Path, book.Pictures.at(i).Path);
+        EXPECT_EQ(collected.Pictures.at(i).CompileTime, book.Pictures.at(i).CompileTime);
+        EXPECT_EQ(collected.Pictures.at(i).FileSize, std::uint64_t(100 + i));
+    }
+    // The fields the form does not show are a new book's.
+    EXPECT_EQ(collected.FileType, QString::fromUtf16(kDefaultFileType));
+    EXPECT_EQ(collected.Version, QString::fromUtf16(kDefaultVersion));
+    EXPECT_FALSE(collected.BookId.isEmpty());
+    EXPECT_TRUE(collected.Reserved.isEmpty());
+}
+
+TEST_F(EditForm, BookWithoutCoverAndIntroAfterOneWithBothLeavesBothEmpty)
+{
+    form->FillFromBook(FullBook());
+    BookDocument bare = BookDocument::MakeNew();
+    bare.Title = QStringLiteral("空");
+    form->FillFromBook(bare);
+    EXPECT_FALSE(form->ThumbBox()->HasCoverBitmap());
+    EXPECT_TRUE(form->IntroView()->Editor()->toPlainText().isEmpty());
+    const BookDocument collected = form->CollectBook();
+    EXPECT_TRUE(collected.Cover.isEmpty());
+    EXPECT_TRUE(collected.Intro.isEmpty());
+    EXPECT_TRUE(collected.Pictures.isEmpty());
+    EXPECT_EQ(collected.PictureCount, 0);
+}
+
+TEST_F(EditForm, TypedIntroThenNewBookCollectsAnEmptyIntro)
+{
+    form->IntroView()->Editor()->setFocus();
+    QTest::keyClicks(form->IntroView()->Editor(), QStringLiteral("draft"));
+    EXPECT_FALSE(form->CollectBook().Intro.isEmpty());
+    form->FillFromBook(BookDocument::MakeNew());
+    EXPECT_TRUE(form->CollectBook().Intro.isEmpty());
+}
+
+struct FieldCase {
+    const char *name;
+    QString typed;
+    QString collected;
+};
+
+class EditFormFields : public EditForm, public ::testing::WithParamInterface<FieldCase> {};
+
+TEST_P(EditFormFields, TitleAuthorAndCategoryComeBackCut)
+{
+    for (int id : {1002, 1003, 1004}) {
+        Edit(id)->setText(GetParam().typed);
+        const BookDocument book = form->CollectBook();
+        const QString value = id == 1002 ? book.Title : id == 1003 ? book.Author : book.Category;
+        EXPECT_EQ(value, GetParam().collected) << id;
+        Edit(id)->clear();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, EditFormFields,
+    ::testing::Values(FieldCase{"Short", QStringLiteral("abc"), QStringLiteral("abc")},
+                      FieldCase{"Exactly255", QString(255, QLatin1Char('a')), QString(255, QLatin1Char('a'))},
+                      FieldCase{"ThreeHundred", QString(300, QChar(0x732B)), QString(255, QChar(0x732B))},
+                      // A character outside the basic plane is never cut in half.
+                      FieldCase{"SurrogatePairAtTheCut", QString(254, QLatin1Char('a')) + QStringLiteral("😺b"),
+                                QString(254, QLatin1Char('a'))},
+                      FieldCase{"LineBreaksRemoved", QStringLiteral("a\r\nb\nc"), QStringLiteral("abc")}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(EditForm, LineBreaksPastedIntoAFieldDisappearAtOnce)
+{
+    QLineEdit *title = Edit(1002);
+    title->setFocus();
+    title->insert(QStringLiteral("x"));
+    // What a paste does: an edit by the user carrying a line break.
+    emit title->textEdited(QStringLiteral("第一\r\n第二"));
+    EXPECT_EQ(title->text(), QStringLiteral("第一第二"));
+    EXPECT_EQ(form->TitleText(), QStringLiteral("第一第二"));
+}
+
+TEST_F(EditForm, CountShowsTheStoredNumberUntilTheNextIdleUpdate)
+{
+    form->FillFromBook(FullBook());
+    EXPECT_EQ(form->PictureCountText(), QStringLiteral("3000"));
+    form->UpdatePictureCount();
+    EXPECT_EQ(form->PictureCountText(), QStringLiteral("3"));
+
+    // Rows added by the user count only once the book is gathered.
+    const QString extra = dir.file(QStringLiteral("extra.jpg"));
+    ASSERT_TRUE(WriteAll(extra, "x"));
+    form->IndexView()->AddPictureFiles(AddMode::Append, {extra});
+    form->UpdatePictureCount();
+    EXPECT_EQ(form->PictureCountText(), QStringLiteral("3"));
+    EXPECT_EQ(form->CollectBook().PictureCount, 4);
+    form->UpdatePictureCount();
+    EXPECT_EQ(form->PictureCountText(), QStringLiteral("4"));
+}
+
+TEST_F(EditForm, RatingIsNeverClamped)
+{
+    BookDocument book = FullBook();
+    book.Rating = 17;
+    form->FillFromBook(book);
+    EXPECT_EQ(form->CollectBook().Rating, 17);
+}
+
+TEST_F(EditForm, IntroductionIsTheVisiblePageAfterCreation)
+{
+    form->show();
+    EXPECT_EQ(form->TabView()->ActivePage(), 0);
+    EXPECT_EQ(form->TabView()->TabBar()->tabText(0), QStringLiteral("内容简介"));
+    EXPECT_EQ(form->TabView()->TabBar()->tabText(1), QStringLiteral("图画序列"));
+    EXPECT_TRUE(form->IntroView()->isVisible());
+    EXPECT_FALSE(form->IndexView()->isVisible());
+    form->SetActivePage(CEditFormView::kPicturesPage);
+    EXPECT_TRUE(form->IndexView()->isVisible());
+    EXPECT_FALSE(form->IntroView()->isEnabled());
+}
+
+struct SizeCase {
+    int width;
+    int height;
+    int laidOutWidth;
+    int laidOutHeight;
+};
+
+class EditFormLayout : public EditForm, public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(EditFormLayout, FollowsTheRightEdgeAndNeverShrinksBelowTheMinimum)
+{
+    const SizeCase &c = GetParam();
+    form->show();
+    form->resize(c.width, c.height);
+    const int W = c.laidOutWidth, H = c.laidOutHeight;
+    const int m = form->TabView()->x();
+    const QRect thumb = form->ThumbBox()->geometry();
+    EXPECT_EQ(thumb.topLeft(), QPoint(W - m - thumb.width(), m));
+    const int T = thumb.x();
+    const QRect tabs = form->TabView()->geometry();
+    EXPECT_EQ(tabs.x(), m);
+    EXPECT_EQ(tabs.width(), W - 2 * m);
+    EXPECT_EQ(tabs.y() + tabs.height(), H - m);
+    for (int id : {1002, 1003, 1005})
+        EXPECT_EQ(form->Control(id)->geometry().right() + 1, T - m) << id;
+    EXPECT_EQ(form->Control(1004)->geometry().right() + 1, form->Control(1005)->x());
+    EXPECT_EQ(form->Control(1008)->x(), T);
+    EXPECT_EQ(form->Control(1009)->x(), T + form->Control(1008)->width());
+    // Nothing on the right runs into the fields.
+    EXPECT_LT(form->Control(1002)->geometry().right(), thumb.left());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, EditFormLayout,
+                         ::testing::Values(SizeCase{1280, 760, 1280, 760}, SizeCase{800, 500, 800, 500},
+                                           SizeCase{500, 300, 500, 300}, SizeCase{320, 200, 500, 300},
+                                           SizeCase{900, 120, 900, 300}));
+
+TEST_F(EditForm, FrequentCategoriesAreSavedWhenTheFormGoes)
+{
+    form->Categories().FrequentCategories() = {QStringLiteral("童话"), QStringLiteral("科普")};
+    form.reset();
+    QStringList loaded;
+    LoadFrequentCategories(loaded);
+    EXPECT_EQ(loaded, QStringList({QStringLiteral("童话"), QStringLiteral("科普")}));
+    // A new form starts with them.
+    form = std::make_unique<CEditFormView>();
+    EXPECT_EQ(form->Categories().FrequentCategories(), loaded);
+}
+
+TEST_F(EditForm, CategoryButtonOpensThePopupAndAPressOnTheFormClosesIt)
+{
+    form->show();
+    QTest::mouseClick(form->Control(1005), Qt::LeftButton);
+    ASSERT_NE(form->Categories().Popup(), nullptr);
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(2, form->height() - 1));
+    EXPECT_EQ(form->Categories().Popup(), nullptr);
+}
+
+TEST_F(EditForm, TabWalksTheFormsControls)
+{
+    form->show();
+    Edit(1002)->setFocus();
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    EXPECT_TRUE(form->PreTranslate(tab));
+    EXPECT_EQ(form->focusWidget(), Edit(1003));
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(form->PreTranslate(back));
+    EXPECT_EQ(form->focusWidget(), Edit(1002));
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    EXPECT_FALSE(form->PreTranslate(letter));
+}
+
+} // namespace

@@ -1,0 +1,274 @@
+#include "editor/EditIndexView.h"
+
+#include "document/AppDirectories.h"
+#include "document/PicturePath.h"
+#include "platform/StringTable.h"
+
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QToolButton>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+class EditIndexView : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(dir.file(QStringLiteral("bin")));
+        SetApplicationDirectory(dir.file(QStringLiteral("bin/")));
+    }
+    void TearDown() override { SetApplicationDirectory(QString()); }
+
+    // A picture file of `bytes` bytes in the scratch folder (or below the
+    // application folder), full path returned.
+    QString Picture(const QString &name, int bytes)
+    {
+        const QString path = dir.file(name);
+        EXPECT_TRUE(WriteAll(path, QByteArray(bytes, 'p')));
+        return path;
+    }
+
+    QStringList Column(int column)
+    {
+        QStringList texts;
+        QAbstractItemModel *model = view.List()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts.append(model->index(row, column).data().toString());
+        return texts;
+    }
+
+    QList<int> Selected()
+    {
+        QList<int> rows;
+        const PictureRows shown = view.Rows();
+        for (int i = 0; i < shown.size(); ++i) {
+            if (shown.at(i).selected)
+                rows.append(i);
+        }
+        return rows;
+    }
+
+    void ShowEntries(const QStringList &paths)
+    {
+        view.Entries().clear();
+        for (const QString &path : paths) {
+            PictureEntry entry;
+            entry.Path = path;
+            entry.CompileTime = QStringLiteral("2009-3-7 08:05");
+            view.Entries().append(entry);
+        }
+        view.FillFromEntries();
+    }
+
+    ScratchDir dir;
+    CEditIndexView view;
+};
+
+TEST_F(EditIndexView, ListHasTheFourColumnsWithTheirHeadersAndWidths)
+{
+    QHeaderView *header = view.List()->header();
+    QAbstractItemModel *model = view.List()->model();
+    ASSERT_EQ(model->columnCount(), 4);
+    const QStringList headers{QStringLiteral("#"), QStringLiteral("文件路径"), QStringLiteral("文件大小"),
+                              QStringLiteral("编译时间")};
+    const int widths[] = {60, 500, 100, 150};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), headers.at(c));
+        EXPECT_EQ(header->sectionSize(c), widths[c]);
+    }
+    EXPECT_FALSE(header->sectionsClickable());
+    EXPECT_EQ(view.List()->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(view.List()->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(EditIndexView, ButtonsShowTheirToolTips)
+{
+    const std::pair<int, const char16_t *> tips[] = {{1013, u"上移"}, {1014, u"下移"}, {1015, u"加入"},
+                                                     {1016, u"删除"}, {1017, u"追加"}};
+    for (const auto &[id, tip] : tips) {
+        ASSERT_NE(view.Button(id), nullptr) << id;
+        EXPECT_EQ(view.Button(id)->toolTip(), QString::fromUtf16(tip)) << id;
+        EXPECT_FALSE(view.Button(id)->icon().isNull()) << id;
+    }
+}
+
+TEST_F(EditIndexView, ResizeKeepsTheButtonColumnAtTheRightEdge)
+{
+    const int m = view.List()->x();
+    const int w = view.Button(1013)->width();
+    const QList<int> tops{view.Button(1013)->y(), view.Button(1014)->y(), view.Button(1015)->y(),
+                          view.Button(1016)->y(), view.Button(1017)->y()};
+    view.show();
+    for (const QSize size : {QSize(700, 400), QSize(300, 200), QSize(1270, 600)}) {
+        view.resize(size);
+        const int c = size.width() - 3 * m - w;
+        EXPECT_EQ(view.List()->geometry(), QRect(m, m, size.width() - 5 * m - w, size.height() - 2 * m));
+        EXPECT_EQ(view.Button(1013)->x(), c + m);
+        EXPECT_EQ(view.Button(1014)->x(), c + m);
+        const int centred = c + ((size.width() - m - c) - view.Button(1015)->width()) / 2;
+        for (int id : {1015, 1016, 1017})
+            EXPECT_EQ(view.Button(id)->x(), centred);
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(view.Button(1013 + i)->y(), tops.at(i));
+    }
+}
+
+TEST_F(EditIndexView, MovesClearTheFocusMarkAndKeepTheMovedRowsSelected)
+{
+    const QString a = Picture(QStringLiteral("a.jpg"), 1), b = Picture(QStringLiteral("b.jpg"), 1),
+                  c = Picture(QStringLiteral("c.jpg"), 1), d = Picture(QStringLiteral("d.jpg"), 1),
+                  e = Picture(QStringLiteral("e.jpg"), 1), f = Picture(QStringLiteral("f.jpg"), 1);
+    ShowEntries({a, b, c, d, e, f});
+    view.SelectRows({2, 4});
+    // The focus mark on a row that is not selected: that row must not move.
+    view.SetCurrentRow(1);
+    view.OnMoveUp();
+    EXPECT_EQ(Column(1), QStringList({a, c, b, e, d, f}));
+    EXPECT_EQ(Column(0), QStringList({"0", "1", "2", "3", "4", "5"}));
+    EXPECT_EQ(Selected(), QList<int>({1, 3}));
+    EXPECT_EQ(view.CurrentRow(), -1);
+
+    view.OnMoveDown();
+    EXPECT_EQ(Column(1), QStringList({a, b, c, d, e, f}));
+    EXPECT_EQ(Selected(), QList<int>({2, 4}));
+}
+
+TEST_F(EditIndexView, RefusedMoveChangesNothingNotEvenTheFocusMark)
+{
+    const QString a = Picture(QStringLiteral("a.jpg"), 1), b = Picture(QStringLiteral("b.jpg"), 1),
+                  c = Picture(QStringLiteral("c.jpg"), 1);
+    ShowEntries({a, b, c});
+    view.SelectRows({0, 2});
+    view.SetCurrentRow(1);
+    view.OnMoveUp();
+    view.OnMoveDown();
+    EXPECT_EQ(Column(1), QStringList({a, b, c}));
+    EXPECT_EQ(Selected(), QList<int>({0, 2}));
+    EXPECT_EQ(view.CurrentRow(), 1);
+}
+
+TEST_F(EditIndexView, DeleteRemovesTheSelectedRowsAndSelectsNone)
+{
+    QStringList paths;
+    for (int i = 0; i < 5; ++i)
+        paths.append(Picture(QStringLiteral("%1.jpg").arg(i), 1));
+    ShowEntries(paths);
+    view.SelectRows({1, 3});
+    view.OnDeletePictures();
+    EXPECT_EQ(Column(1), QStringList({paths[0], paths[2], paths[4]}));
+    EXPECT_EQ(Column(0), QStringList({"0", "1", "2"}));
+    EXPECT_TRUE(Selected().isEmpty());
+    // The buttons never touch the entry array.
+    EXPECT_EQ(view.Entries().size(), 5);
+}
+
+TEST_F(EditIndexView, AddedFilesStandInReverseAtTheAnchorAndAreSelected)
+{
+    QStringList paths;
+    for (int i = 0; i < 6; ++i)
+        paths.append(Picture(QStringLiteral("%1.jpg").arg(i), 1));
+    ShowEntries(paths);
+    const QString a = Picture(QStringLiteral("A.jpg"), 10), b = Picture(QStringLiteral("B.jpg"), 2048),
+                  c = Picture(QStringLiteral("C.gif"), 3);
+    view.SelectRows({3, 5});
+    view.SetFileChooser([&](QWidget *) { return QStringList{a, b, c}; });
+    view.OnInsertPictures();
+    EXPECT_EQ(Column(1), QStringList({paths[0], paths[1], paths[2], c, b, a, paths[3], paths[4], paths[5]}));
+    EXPECT_EQ(Selected(), QList<int>({3, 4, 5}));
+    EXPECT_EQ(Column(2).mid(3, 3), QStringList({"3B", "2 K", "10B"}));
+    const QStringList times = Column(3);
+    EXPECT_EQ(times.at(3), times.at(5));
+    EXPECT_NE(times.at(3), QStringLiteral("2009-3-7 08:05"));
+    EXPECT_EQ(Column(0).last(), QStringLiteral("8"));
+}
+
+TEST_F(EditIndexView, CancelledDialogKeepsEvenTheSelection)
+{
+    const QString a = Picture(QStringLiteral("a.jpg"), 1), b = Picture(QStringLiteral("b.jpg"), 1);
+    ShowEntries({a, b});
+    view.SelectRows({1});
+    view.SetFileChooser([](QWidget *) { return QStringList(); });
+    view.OnAppendPictures();
+    EXPECT_EQ(Column(1), QStringList({a, b}));
+    EXPECT_EQ(Selected(), QList<int>({1}));
+}
+
+TEST_F(EditIndexView, PictureUnderTheApplicationFolderIsStoredWithThePlaceholder)
+{
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("bin/Pics"))));
+    const QString inside = dir.file(QStringLiteral("bin/Pics/Cat.jpg"));
+    ASSERT_TRUE(WriteAll(inside, QByteArray(2000, 'c')));
+    view.AddPictureFiles(AddMode::Append, {inside});
+    EXPECT_EQ(Column(1), QStringList({inside}));
+
+    view.CollectEntries();
+    ASSERT_EQ(view.Entries().size(), 1);
+    const QString stored = QString::fromUtf16(kInstallDirPlaceholder) + QStringLiteral("Pics\\Cat.jpg");
+    EXPECT_EQ(view.Entries().at(0).Path, stored);
+    EXPECT_EQ(view.Entries().at(0).FileSize, 2000u);
+
+    view.FillFromEntries();
+    EXPECT_EQ(Column(1), QStringList({stored}));
+    EXPECT_EQ(Column(2), QStringList({"1 K"}));
+}
+
+TEST_F(EditIndexView, MissingFileKeepsItsSizeWhenShownAndGetsZeroWhenGathered)
+{
+    PictureEntry entry;
+    entry.Path = dir.file(QStringLiteral("gone.jpg"));
+    entry.FileSize = 5242880;
+    view.Entries() = {entry};
+    view.FillFromEntries();
+    EXPECT_EQ(Column(2), QStringList({"5.12 M"}));
+    EXPECT_EQ(view.Entries().at(0).FileSize, 5242880u);
+    view.CollectEntries();
+    EXPECT_EQ(view.Entries().at(0).FileSize, 0u);
+}
+
+TEST_F(EditIndexView, LongColumnTextsComeBackWhole)
+{
+    const QString longPath = QStringLiteral("/nowhere/") + QString(600, QLatin1Char('n'));
+    PictureEntry entry;
+    entry.Path = longPath;
+    entry.CompileTime = QString(300, QLatin1Char('t'));
+    view.Entries() = {entry};
+    view.FillFromEntries();
+    view.CollectEntries();
+    ASSERT_EQ(view.Entries().size(), 1);
+    EXPECT_EQ(view.Entries().at(0).Path, longPath);
+    EXPECT_EQ(view.Entries().at(0).CompileTime, entry.CompileTime);
+}
+
+TEST_F(EditIndexView, TenThousandRowsFillMoveAndComeBackInOrder)
+{
+    constexpr int kRows = 10000;
+    QList<PictureEntry> entries;
+    for (int i = 0; i < kRows; ++i) {
+        PictureEntry entry;
+        entry.Path = QStringLiteral("/nowhere/p%1.jpg").arg(i);
+        entry.CompileTime = QStringLiteral("2009-3-7 08:05");
+        entries.append(entry);
+    }
+    view.Entries() = entries;
+    view.FillFromEntries();
+    EXPECT_EQ(view.List()->model()->rowCount(), kRows);
+
+    QList<int> every;
+    for (int i = 1; i < kRows; i += 2)
+        every.append(i);
+    view.SelectRows(every);
+    view.OnMoveUp();
+    view.CollectEntries();
+    ASSERT_EQ(view.Entries().size(), kRows);
+    // Each odd row swapped with the even row above it.
+    for (int i = 0; i < kRows; i += 2) {
+        EXPECT_EQ(view.Entries().at(i).Path, entries.at(i + 1).Path);
+        EXPECT_EQ(view.Entries().at(i + 1).Path, entries.at(i).Path);
+    }
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "editor/TabViewCtrl.h"
+
+#include "TestFiles.h"
+
+#include <QTabBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RectCase {
+    const char *name;
+    TabPlacement placement;
+    QRect client;
+    int rows;
+    QSize firstTab;
+    QRect expected;
+};
+
+class PageDisplayRectTable : public ::testing::TestWithParam<RectCase> {};
+
+TEST_P(PageDisplayRectTable, LeavesTheTabBandAndTheSideMargins)
+{
+    const RectCase &c = GetParam();
+    EXPECT_EQ(PageDisplayRect(c.client, c.placement, c.rows, c.firstTab, 3, 5), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, PageDisplayRectTable,
+    ::testing::Values(
+        // 400 × 200: the band is rows × tab height + 5 on the tab side, 3 on the others.
+        RectCase{"Top", TabPlacement::Top, QRect(0, 0, 400, 200), 1, QSize(60, 20), QRect(3, 25, 394, 172)},
+        RectCase{"TopTwoRows", TabPlacement::Top, QRect(0, 0, 400, 200), 2, QSize(60, 20), QRect(3, 45, 394, 152)},
+        RectCase{"Bottom", TabPlacement::Bottom, QRect(0, 0, 400, 200), 1, QSize(60, 20), QRect(3, 3, 394, 172)},
+        RectCase{"Left", TabPlacement::Left, QRect(0, 0, 400, 200), 1, QSize(30, 60), QRect(35, 3, 362, 194)},
+        RectCase{"Right", TabPlacement::Right, QRect(0, 0, 400, 200), 1, QSize(30, 60), QRect(3, 3, 362, 194)},
+        RectCase{"NoWidth", TabPlacement::Top, QRect(0, 0, 0, 200), 1, QSize(60, 20), QRect()},
+        RectCase{"NoHeight", TabPlacement::Top, QRect(0, 0, 400, 0), 1, QSize(60, 20), QRect()},
+        // Smaller than the band: an empty area, never a negative one.
+        RectCase{"Tiny", TabPlacement::Top, QRect(0, 0, 4, 10), 1, QSize(60, 20), QRect(3, 25, 0, 0)}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+class TabHost : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        host.resize(400, 300);
+        first = new QWidget(&host);
+        second = new QWidget(&host);
+        host.AddPage(QStringLiteral("内容简介"), first, true);
+        host.AddPage(QStringLiteral("图画序列"), second, false);
+        host.show();
+    }
+
+    CTabViewCtrl host;
+    QWidget *first = nullptr;
+    QWidget *second = nullptr;
+};
+
+TEST_F(TabHost, FirstPageIsShownAfterCreation)
+{
+    EXPECT_EQ(host.ActivePage(), 0);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->isEnabled());
+    EXPECT_FALSE(second->isVisible());
+    EXPECT_FALSE(second->isEnabled());
+    EXPECT_EQ(host.TabBar()->count(), 2);
+    EXPECT_EQ(host.TabBar()->tabText(1), QStringLiteral("图画序列"));
+}
+
+TEST_F(TabHost, ClickingTheSecondTabShowsItsPageAndDisablesTheFirst)
+{
+    QTest::mouseClick(host.TabBar(), Qt::LeftButton, {}, host.TabBar()->tabRect(1).center());
+    EXPECT_EQ(host.ActivePage(), 1);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_TRUE(second->isEnabled());
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_FALSE(first->isEnabled());
+
+    host.SetActivePage(0);
+    EXPECT_EQ(host.TabBar()->currentIndex(), 0);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(second->isVisible());
+}
+
+TEST_F(TabHost, OutOfRangeIndexesAreIgnored)
+{
+    for (int index : {-1, 2, 99}) {
+        host.SetActivePage(index);
+        EXPECT_EQ(host.ActivePage(), 0);
+        EXPECT_TRUE(first->isVisible());
+    }
+}
+
+TEST_F(TabHost, PagesFollowTheControlsSize)
+{
+    for (const QSize size : {QSize(500, 250), QSize(800, 400)}) {
+        host.resize(size);
+        const int band = host.TabBar()->tabRect(0).height() + 5;
+        const QRect expected(3, band, size.width() - 6, size.height() - band - 3);
+        EXPECT_EQ(first->geometry(), expected);
+        EXPECT_EQ(second->geometry(), expected);
+    }
+}
+
+TEST_F(TabHost, RemoveAllPagesLeavesNoPageAndNoTab)
+{
+    host.RemoveAllPages();
+    EXPECT_EQ(host.PageCount(), 0);
+    EXPECT_EQ(host.ActivePage(), -1);
+    EXPECT_EQ(host.TabBar()->count(), 0);
+}
+
+} // namespace
