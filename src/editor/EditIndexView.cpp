@@ -136,10 +136,13 @@ void CEditIndexView::LayoutForSize(int cx, int cy)
 PictureRows CEditIndexView::Rows() const
 {
     PictureRows rows = model_->Rows();
-    const QModelIndexList selected = list_->selectionModel()->selectedRows();
-    for (const QModelIndex &index : selected) {
-        if (index.row() < rows.size())
-            rows[index.row()].selected = true;
+    // Straight from the selection's ranges: asking for the selected rows
+    // checks every row against every range, which is quadratic when every
+    // other row of a long list is selected.
+    const QItemSelection selection = list_->selectionModel()->selection();
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = std::max(range.top(), 0); row <= range.bottom() && row < rows.size(); ++row)
+            rows[row].selected = true;
     }
     return rows;
 }
