@@ -71,14 +71,18 @@ bool CAxPictureView::LoadPicture(const QString &path)
         return false;
     }
     m_zs.PictureLoaded({m_picture->pixelSize.width(), m_picture->pixelSize.height()});
-    AfterChange();
+    // Load and layout are followed by a zoom, which settles the scale; only
+    // then does it show whether the decoded pixels suffice.
+    SyncScrollBars();
+    viewport()->update();
     return true;
 }
 
 float CAxPictureView::LayoutPicture()
 {
     const float scale = m_zs.LayoutPicture();
-    AfterChange();
+    SyncScrollBars();
+    viewport()->update();
     return scale;
 }
 
