@@ -87,11 +87,16 @@ PagePicturePtr DecodePagePicture(const DecodeRequest &request)
     const std::optional<QByteArray> bytes = ReadRegularFile(request.path);
     if (!bytes)
         return nullptr;
-    if (LooksLikeWmf(*bytes))
-        return DecodeVector(*bytes, request);
+    return DecodePagePictureBytes(*bytes, request);
+}
+
+PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request)
+{
+    if (LooksLikeWmf(bytes))
+        return DecodeVector(bytes, request);
 
     QBuffer buffer;
-    buffer.setData(*bytes);
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(false);

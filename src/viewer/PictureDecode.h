@@ -35,6 +35,8 @@ QSize HimetricToPixels(QSize himetric, double dpiX, double dpiY);
 // Decodes a picture file for the view; null when the file is missing, not a
 // regular file or not a picture. Safe to run on any thread.
 PagePicturePtr DecodePagePicture(const DecodeRequest &request);
+// The same from the file's bytes (request.path is not looked at).
+PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request);
 
 // Whether a decoded picture has enough pixels for the display size (or all
 // it has).
