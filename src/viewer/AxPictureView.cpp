@@ -1,5 +1,7 @@
 #include "viewer/AxPictureView.h"
 
+#include "platform/ScreenDpi.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -52,10 +54,7 @@ DecodeRequest CAxPictureView::RequestFor(const QString &path, bool fullResolutio
     request.layout = m_zs;
     request.layout.SetZoomBoxWriter(nullptr);
     request.fullResolution = fullResolution;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        request.dpiX = screen->logicalDotsPerInchX();
-        request.dpiY = screen->logicalDotsPerInchY();
-    }
+    request.dpi = ScreenLogicalDpi();
     return request;
 }
 

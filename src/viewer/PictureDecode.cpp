@@ -1,8 +1,11 @@
 #include "viewer/PictureDecode.h"
 
 #include "document/FileIo.h"
+#include "platform/EmfHeader.h"
+#include "platform/Himetric.h"
+#include "platform/PictureDecoder.h"
+#include "platform/RasterPicture.h"
 #include "platform/WmfPicture.h"
-#include "viewer/SaturatingMath.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -10,10 +13,6 @@
 #include <cmath>
 
 namespace {
-
-// A page picture bigger than this is not decoded: 24 megapixels are common,
-// a quarter of a gigapixel is not a photograph a book holds.
-constexpr qint64 kMaxDecodedPixels = 256ll * 1024 * 1024 / 4;
 
 QImage ToDrawingFormat(QImage image)
 {
@@ -28,13 +27,50 @@ QImage ToDrawingFormat(QImage image)
 
 PagePicturePtr DecodeVector(const QByteArray &bytes, const DecodeRequest &request)
 {
-    DecodedPicturePtr decoded = DecodeWmfPicture(bytes);
+    DecodedPicturePtr decoded = DecodePicture(bytes, request.dpi);
     if (!decoded)
         return nullptr;
     auto picture = std::make_shared<PagePicture>();
-    picture->pixelSize = HimetricToPixels(decoded->NaturalSizeHimetric(), request.dpiX, request.dpiY);
+    // A degenerate metafile may come out empty on one side; one pixel keeps
+    // the view's arithmetic finite.
+    picture->pixelSize = HimetricToPixels(decoded->NaturalSizeHimetric(), request.dpi).expandedTo(QSize(1, 1));
     picture->vector = std::move(decoded);
     return picture;
+}
+
+// A JPEG decoded no larger than the view will show it: the codec scales by
+// 1/2, 1/4 or 1/8 while decoding, for a fraction of the work, but only at
+// exactly those sizes (any other is a full decode plus a rescale, slower
+// than the full decode alone). Nothing when the bytes are not a JPEG.
+std::optional<QImage> DecodeJpegForView(const QByteArray &bytes, const DecodeRequest &request, QSize &fullSize)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QImageReader reader(&buffer);
+    if (reader.format() != "jpeg")
+        return std::nullopt;
+    reader.setAllocationLimit(kRasterAllocationLimitMb);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (stored.isValid() && !stored.isEmpty() && !request.fullResolution) {
+        // An EXIF rotation by a quarter turn swaps the sides; the codec
+        // scales the stored picture. Both sides are checked alike, so the
+        // reduction is the same either way round.
+        const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        const QSize shown = quarterTurn ? stored.transposed() : stored;
+        const int reduction = ReductionFor(shown, ExpectedDisplaySize(request.layout, shown));
+        if (reduction > 1)
+            reader.setScaledSize(ReducedSize(stored, reduction));
+        fullSize = shown;
+    }
+    QImage image = reader.read();
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return QImage();
+    if (!fullSize.isValid() || fullSize.isEmpty())
+        fullSize = image.size();
+    return image;
 }
 
 } // namespace
@@ -64,15 +100,6 @@ int ReductionFor(QSize fullSize, QSize displaySize)
     return 1;
 }
 
-QSize HimetricToPixels(QSize himetric, double dpiX, double dpiY)
-{
-    const auto convert = [](int units, double dpi) { return TruncToInt(std::round(dpi * double(units) / 2540.0)); };
-    QSize pixels(convert(himetric.width(), dpiX), convert(himetric.height(), dpiY));
-    // A degenerate metafile may come out empty on one side; one pixel keeps
-    // the view's arithmetic finite.
-    return pixels.expandedTo(QSize(1, 1));
-}
-
 bool ResolutionSuffices(const PagePicture &picture, QSize displaySize)
 {
     if (picture.IsVector() || !picture.IsReduced())
@@ -92,36 +119,26 @@ PagePicturePtr DecodePagePicture(const DecodeRequest &request)
 
 PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request)
 {
-    if (LooksLikeWmf(bytes))
+    if (bytes.isEmpty())
+        return nullptr;
+    if (LooksLikeEmf(bytes) || LooksLikeWmf(bytes))
         return DecodeVector(bytes, request);
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(false);
-    QSize fullSize = reader.size();
-    if (fullSize.isValid() && qint64(fullSize.width()) * fullSize.height() > kMaxDecodedPixels)
-        return nullptr;
-    // Only the JPEG codec decodes a reduced picture for less than a full
-    // decode, and only at exactly 1/2^n: any other size is a full decode
-    // plus a rescale, slower than the full decode alone.
-    if (fullSize.isValid() && !fullSize.isEmpty() && !request.fullResolution && reader.format() == "jpeg") {
-        const int reduction = ReductionFor(fullSize, ExpectedDisplaySize(request.layout, fullSize));
-        if (reduction > 1)
-            reader.setScaledSize(ReducedSize(fullSize, reduction));
+    // Everything but a JPEG is decoded whole, exactly as the picture holder
+    // decodes it (largest icon entry, first animation frame, orientation).
+    QSize fullSize;
+    std::optional<QImage> decoded = DecodeJpegForView(bytes, request, fullSize);
+    if (!decoded) {
+        decoded = DecodeRasterImage(bytes);
+        fullSize = decoded->size();
     }
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
+    if (decoded->isNull())
         return nullptr;
-    // Some codecs know the size only once they have decoded.
-    if (!fullSize.isValid() || fullSize.isEmpty())
-        fullSize = image.size();
-    const QSize displaySize = ExpectedDisplaySize(request.layout, fullSize);
 
     auto picture = std::make_shared<PagePicture>();
     picture->pixelSize = fullSize;
-    picture->raster = ToDrawingFormat(std::move(image));
+    picture->raster = ToDrawingFormat(std::move(*decoded));
+    const QSize displaySize = ExpectedDisplaySize(request.layout, fullSize);
     if (displaySize == picture->raster.size())
         picture->displayCopy = picture->raster;
     else if (!displaySize.isEmpty() && displaySize.width() <= picture->raster.width()

@@ -12,8 +12,7 @@
 struct DecodeRequest {
     QString path;
     CZoomScrollImpl layout;
-    double dpiX = 96.0;
-    double dpiY = 96.0;
+    QSize dpi{96, 96};  // the screen's logical resolution (ScreenLogicalDpi)
     bool fullResolution = false;  // a zoom needs every pixel
 };
 
@@ -27,10 +26,6 @@ QSize ExpectedDisplaySize(const CZoomScrollImpl &layout, QSize pixelSize);
 int ReductionFor(QSize fullSize, QSize displaySize);
 // A picture's size at a reduction: what the codec produces, rounded up.
 QSize ReducedSize(QSize fullSize, int reduction);
-
-// Natural HIMETRIC size to screen pixels at the given resolution, rounded to
-// nearest with halves away from zero.
-QSize HimetricToPixels(QSize himetric, double dpiX, double dpiY);
 
 // Decodes a picture file for the view; null when the file is missing, not a
 // regular file or not a picture. Safe to run on any thread.

@@ -157,6 +157,7 @@ TEST_F(ReaderFixture, InstallDirectoryPathsAreExpandedBeforeLoading)
     Open(b);
     reader.ShowCurrentPage();
     EXPECT_EQ(view.shown, QStringList{QStringLiteral("/opt/vellora/samples/one.jpg")});
+    SetApplicationDirectory(QString());
 }
 
 TEST_F(ReaderFixture, APathLongerThanAnyFileNameLoadsNothing)

@@ -1,4 +1,6 @@
 #include "viewer/PictureDecode.h"
+
+#include "document/AppDirectories.h"
 #include "viewer/PictureDecodeCache.h"
 
 #include "TestFiles.h"
@@ -49,25 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Values, Reduction,
                                            ReductionCase{{6000, 4000}, {24000, 16000}, 1},
                                            ReductionCase{{1001, 1001}, {126, 126}, 8},  // 1001/8 rounds up to 126
                                            ReductionCase{{1920, 1080}, {1600, 900}, 1}));
-
-struct HimetricCase {
-    QSize himetric;
-    double dpi;
-    QSize expected;
-};
-
-class Himetric : public ::testing::TestWithParam<HimetricCase> {};
-
-TEST_P(Himetric, ConvertsAtTheScreenResolutionRoundingToNearest)
-{
-    EXPECT_EQ(HimetricToPixels(GetParam().himetric, GetParam().dpi, GetParam().dpi), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, Himetric,
-                         ::testing::Values(HimetricCase{{2540, 2540}, 96.0, {96, 96}},
-                                           HimetricCase{{2540, 2540}, 120.0, {120, 120}},
-                                           HimetricCase{{1000, 500}, 96.0, {38, 19}},
-                                           HimetricCase{{0, 500}, 96.0, {1, 19}}));
 
 TEST(ExpectedDisplaySize, FollowsTheViewsArithmetic)
 {
@@ -220,5 +203,34 @@ TEST(DecodeCache, AFailedPrefetchFallsBackToADecodeThatAlsoFails)
     EXPECT_FALSE(cache.Obtain(RequestFor(missing, CZoomScrollImpl())));
     EXPECT_EQ(cache.CachedCount(), 0);
 }
+
+} // namespace
+
+namespace {
+
+struct MetafileCase {
+    const char *file;
+    QSize pixels;  // at 96 dots per inch
+};
+
+class MetafilePages : public ::testing::TestWithParam<MetafileCase> {};
+
+TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
+{
+    DecodeRequest request;
+    request.path = QStringLiteral(VELLORA_TEST_DATA "/viewer/") + QString::fromUtf8(GetParam().file);
+    request.dpi = QSize(96, 96);
+    // Enhanced metafiles are converted by the helper program beside ours.
+    SetApplicationDirectory(QStringLiteral(VELLORA_BIN_DIR "/"));
+    const PagePicturePtr picture = DecodePagePicture(request);
+    SetApplicationDirectory(QString());
+    ASSERT_TRUE(picture);
+    EXPECT_TRUE(picture->IsVector());
+    EXPECT_TRUE(picture->raster.isNull());
+    EXPECT_EQ(picture->pixelSize, GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MetafilePages,
+                         ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}}));
 
 } // namespace
