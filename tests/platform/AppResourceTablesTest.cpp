@@ -129,7 +129,7 @@ TEST_P(NamedIconTest, LoadsAtSmallAndLargeSizes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Icons, NamedIconTest,
-                         ::testing::Values("vellora.svg", "star-empty.svg", "star-full.svg", "star-hot.svg",
+                         ::testing::Values("vellora.svg",
                                            "sequence-add.svg", "sequence-insert.svg", "sequence-remove.svg",
                                            "sequence-up.svg", "sequence-down.svg"));
 

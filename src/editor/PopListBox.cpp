@@ -1,0 +1,88 @@
+#include "editor/PopListBox.h"
+
+#include "platform/DialogUnits.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+
+namespace {
+constexpr int kMaxInitialText = 255;
+const QRect kWindowUnits(0, 0, 93, 130);
+const QRect kListUnits(7, 7, 79, 115);
+} // namespace
+
+CPopListBox::CPopListBox(QLineEdit *target, const QStringList &categories, QWidget *owner)
+    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint)
+    , target_(target)
+    , list_(categories)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QFont font = QApplication::font();
+    setFixedSize(DialogRectToPixels(kWindowUnits, DialogBaseUnitsOf(font)).size());
+
+    listBox_ = new QListWidget(this);
+    listBox_->setGeometry(DialogRectToPixels(kListUnits, DialogBaseUnitsOf(font)));
+    listBox_->setSelectionMode(QAbstractItemView::MultiSelection);
+    listBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    list_.Initialise(target ? target->text().left(kMaxInitialText) : QString());
+    for (qsizetype i = 0; i < list_.Count(); ++i) {
+        auto *item = new QListWidgetItem(list_.Text(i), listBox_);
+        item->setSelected(list_.IsSelected(i));
+    }
+    connect(listBox_, &QListWidget::itemSelectionChanged, this, &CPopListBox::SyncFromListBox);
+}
+
+void CPopListBox::SyncFromListBox()
+{
+    for (int i = 0; i < listBox_->count(); ++i)
+        list_.SetSelected(i, listBox_->item(i)->isSelected());
+}
+
+void CPopListBox::ShowBesideTarget()
+{
+    if (target_)
+        move(target_->mapToGlobal(QPoint(target_->width(), target_->height())));
+    show();
+    raise();
+    activateWindow();
+}
+
+void CPopListBox::ApplySelection()
+{
+    if (applied_)
+        return;
+    applied_ = true;
+    if (target_)
+        target_->setText(list_.SelectedText());
+}
+
+void CPopListBox::RequestClose()
+{
+    close();
+}
+
+void CPopListBox::closeEvent(QCloseEvent *event)
+{
+    ApplySelection();
+    QDialog::closeEvent(event);
+}
+
+void CPopListBox::reject()
+{
+    // Escape is a close request like any other: the ticks are kept.
+    close();
+}
+
+void CPopListBox::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // A thin frame instead of a caption: the window manager gives a
+    // frameless window none, so the window draws its own.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,62 @@
+#include "editor/StarRateButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CStarRateButton::CStarRateButton(QWidget *parent)
+    : QWidget(parent)
+{
+    // Moves must arrive without a button held, to show the hovered stars.
+    setMouseTracking(true);
+    // Every pixel is painted (face colour, then stars) into Qt's back buffer,
+    // so there is no background erase to flicker.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CStarRateButton::enterEvent(QEnterEvent *event)
+{
+    // The first position over the control counts as a move, as it does on
+    // platforms that report entering with a move.
+    if (MouseMove(qRound(event->position().x()), height()))
+        repaint();
+    QWidget::enterEvent(event);
+}
+
+void CStarRateButton::mouseMoveEvent(QMouseEvent *event)
+{
+    if (MouseMove(qRound(event->position().x()), height()))
+        repaint();
+}
+
+void CStarRateButton::mousePressEvent(QMouseEvent *event)
+{
+    // Qt grabs the mouse for the pressed widget itself; the impl records that
+    // it holds it only when it took the press.
+    if (event->button() != Qt::LeftButton || !ButtonDown(qRound(event->position().x()), height())) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    repaint();
+}
+
+void CStarRateButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !Captured()) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    ButtonUp();
+}
+
+void CStarRateButton::leaveEvent(QEvent *event)
+{
+    if (MouseLeave())
+        repaint();
+    QWidget::leaveEvent(event);
+}
+
+void CStarRateButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Paint(painter, rect(), palette().color(QPalette::Button));
+}

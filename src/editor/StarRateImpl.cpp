@@ -1,0 +1,63 @@
+#include "editor/StarRateImpl.h"
+
+#include <QPainter>
+
+void CStarRateImpl::SetImageStrip(const ImageStrip *strip, int litCell, int unlitCell)
+{
+    strip_ = strip;
+    litCell_ = litCell;
+    unlitCell_ = unlitCell;
+}
+
+bool CStarRateImpl::MouseMove(int x, int h)
+{
+    if (h <= 0)
+        return false;
+    tracking_ = true;
+    hover_ = static_cast<float>(x) / static_cast<float>(h);
+    return true;
+}
+
+bool CStarRateImpl::ButtonDown(int x, int h)
+{
+    if (h <= 0 || !tracking_)
+        return false;
+    captured_ = true;
+    hover_ = -1.0f;
+    rating_ = x / h;
+    return true;
+}
+
+void CStarRateImpl::ButtonUp()
+{
+    captured_ = false;
+}
+
+bool CStarRateImpl::MouseLeave()
+{
+    hover_ = -1.0f;
+    tracking_ = false;
+    return true;
+}
+
+int CStarRateImpl::ShownValue() const
+{
+    if (hover_ >= 0.0f)
+        return static_cast<int>(hover_);
+    return rating_;
+}
+
+void CStarRateImpl::Paint(QPainter &painter, const QRect &client, const QColor &face) const
+{
+    painter.fillRect(client, face);
+    if (!strip_)
+        return;
+    const int h = client.height();
+    const int shown = ShownValue();
+    for (int i = 0; i < kStarCount; ++i) {
+        const int cell = i < shown ? litCell_ : unlitCell_;
+        if (cell < 0 || cell >= strip_->size())
+            continue;
+        painter.drawImage(client.topLeft() + StarOrigin(i, h), strip_->at(cell));
+    }
+}
