@@ -44,7 +44,9 @@ bool LooksLikeWmf(const QByteArray &bytes)
 DecodedPicturePtr DecodeWmfPicture(const QByteArray &bytes)
 {
     std::optional<wmf::File> file = wmf::Parse(bytes);
-    if (!file)
+    // A file cut before its first whole record has nothing to show; saying
+    // so lets the caller report it instead of showing an empty page.
+    if (!file || (file->truncated && file->records.empty()))
         return nullptr;
     const std::optional<wmf::Frame> frame = wmf::PictureFrame(*file);
     if (!frame)

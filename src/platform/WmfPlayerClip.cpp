@@ -7,7 +7,7 @@
 namespace wmf {
 
 namespace {
-constexpr int kMaxClipElements = 4096;
+constexpr int kMaxClipElements = 512;
 } // namespace
 
 void Player::applyClip()
