@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -152,12 +153,14 @@ void Player::drawText(QPointF at, QByteArrayView bytes, const std::vector<qint16
         return;
     }
     painter_.setWorldTransform(place * base_);
-    painter_.setFont(font);
     if (dc_.bkMode == kOpaque && !(options & kEtoOpaque))
         painter_.fillRect(QRectF(x0, baseline - metrics.ascent(), width,
                                  metrics.ascent() + metrics.descent()),
                           dc_.bkColor);
-    painter_.setPen(dc_.textColor);
+    // Glyphs go in as outlines: Qt's glyph cache is not made for the
+    // extreme stretches and scales a metafile may ask for, and outlines are
+    // what keeps the text sharp at any zoom anyway.
+    QPainterPath glyphs;
     if (spaced) {
         // Each character at the advance the file gives for its bytes; a
         // double-byte character takes the advances of both its bytes.
@@ -167,17 +170,18 @@ void Player::drawText(QPointF at, QByteArrayView bytes, const std::vector<qint16
             pending += dx[size_t(i)] / perUnit;
             const QString piece = decoder.decode(bytes.sliced(i, 1));
             if (!piece.isEmpty()) {
-                painter_.drawText(QPointF(x, baseline), piece);
+                glyphs.addText(QPointF(x, baseline), font, piece);
                 x += pending;
                 pending = 0;
             }
         }
         const QString rest = decoder.flush();
         if (!rest.isEmpty())
-            painter_.drawText(QPointF(x, baseline), rest);
+            glyphs.addText(QPointF(x, baseline), font, rest);
     } else {
-        painter_.drawText(QPointF(x0, baseline), text);
+        glyphs.addText(QPointF(x0, baseline), font, text);
     }
+    painter_.fillPath(glyphs, dc_.textColor);
     painter_.restore();
     transformDirty_ = true;
 }
