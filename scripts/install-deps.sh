@@ -16,6 +16,8 @@ PACKAGES=(
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth openbox xdotool x11-utils imagemagick
+  # install layout checks and packages
+  desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
   # fuzzing (libFuzzer + sanitizers)
   clang libclang-rt-14-dev
 )

@@ -208,3 +208,26 @@ TEST(BookFileReaderFiles, RefusesAHugeFileWithoutReadingIt)
     EXPECT_FALSE(ReadBookFile(path, book));
     EXPECT_FALSE(ReadRegularFile(path).has_value());
 }
+
+TEST(BookFileReaderFiles, ReadsABookTypedByHand)
+{
+    BookDocument book;
+    ASSERT_TRUE(ReadBookFile(QStringLiteral(VELLORA_TEST_DATA "/handwritten.vlr"), book));
+    EXPECT_EQ(book.BookId, QStringLiteral("5550123"));
+    EXPECT_EQ(book.Title, QStringLiteral("江南水乡"));
+    EXPECT_EQ(book.Author, QStringLiteral("王小明"));
+    EXPECT_EQ(book.Reserved, QString());
+    EXPECT_EQ(book.Category, QStringLiteral("摄影;旅行"));
+    EXPECT_EQ(book.Rating, 5);
+    EXPECT_EQ(book.PictureCount, 3);
+    EXPECT_EQ(book.Cover, QStringLiteral("AAAA"));
+    EXPECT_EQ(book.Intro, QStringLiteral("e1xydGYxfQ=="));
+    EXPECT_EQ(Entries(book), (QList<std::pair<QString, QString>>{
+        {QStringLiteral("[安装目录]\\samples\\桥.jpg"), QStringLiteral("2009-3-7 08:05")},
+        {QStringLiteral("/home/li/Pictures/船.gif"), QStringLiteral("2010-12-31 23:59")},
+        {QStringLiteral("c:\\pictures\\雨.bmp"), QStringLiteral("2011-1-1 00:00")}}));
+    // Written back, the file is the same to the byte.
+    ScratchDir dir;
+    ASSERT_TRUE(WriteBookFile(dir.file(QStringLiteral("again.vlr")), book));
+    EXPECT_EQ(ReadAll(dir.file(QStringLiteral("again.vlr"))), ReadAll(QStringLiteral(VELLORA_TEST_DATA "/handwritten.vlr")));
+}
