@@ -42,7 +42,8 @@ Player::Player(const File &file, const Frame &frame, BitmapCache &bitmaps, QPain
 
 void Player::play()
 {
-    if (target_.isEmpty() && !(target_.width() < 0 || target_.height() < 0))
+    // A negative width or height mirrors the picture; zero or NaN draws nothing.
+    if (!(target_.width() != 0 && target_.height() != 0))
         return;
     painter_.save();
     painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
@@ -90,7 +91,7 @@ void Player::dispatch(size_t index, const Record &r)
     case kSetViewportOrg:
         if (r.has(2)) {
             dc_.viewportOrg = QPointF(r.s16(1), r.s16(0));
-            if (!dc_.viewportOrgSet && saved_.empty())
+            if (!firstViewportOrg_)
                 firstViewportOrg_ = dc_.viewportOrg;
             dc_.viewportOrgSet = true;
         }
@@ -99,7 +100,7 @@ void Player::dispatch(size_t index, const Record &r)
     case kSetViewportExt:
         if (r.has(2) && r.s16(0) != 0 && r.s16(1) != 0) {
             dc_.viewportExt = QPointF(r.s16(1), r.s16(0));
-            if (!dc_.viewportExtSet && saved_.empty())
+            if (!firstViewportExt_)
                 firstViewportExt_ = dc_.viewportExt;
             dc_.viewportExtSet = true;
         }
@@ -141,8 +142,9 @@ void Player::dispatch(size_t index, const Record &r)
         createObject(brush);
         break;
     }
-    // Objects we cannot draw still take their slot, so later indexes match.
-    case kCreatePatternBrush: createObject(Brush{}); break;
+    // The oldest pattern brushes (device bitmaps) are mostly dithered
+    // greys; one grey stands in for them and keeps the later indexes right.
+    case kCreatePatternBrush: createObject(Brush{0, QColor(128, 128, 128), 0, {}}); break;
     case kSelectObject: selectObject(r.u16(0)); break;
     case kSelectPalette:
         if (const Object *o = objects_.get(r.u16(0)); o && std::holds_alternative<Palette>(*o))
@@ -261,11 +263,15 @@ void Player::selectObject(int index)
 
 QTransform Player::logicalToBase() const
 {
-    const QPointF extRatio(dc_.viewportExtSet ? dc_.viewportExt.x() / firstViewportExt_.x() : 1,
-                           dc_.viewportExtSet ? dc_.viewportExt.y() / firstViewportExt_.y() : 1);
+    // Viewport values count relative to the first ones the file set, which
+    // stand for the target rectangle.
+    const QPointF firstExt = firstViewportExt_.value_or(QPointF(1, 1));
+    const QPointF firstOrg = firstViewportOrg_.value_or(QPointF(0, 0));
+    const QPointF extRatio(dc_.viewportExtSet ? dc_.viewportExt.x() / firstExt.x() : 1,
+                           dc_.viewportExtSet ? dc_.viewportExt.y() / firstExt.y() : 1);
     const QPointF orgShift(
-        dc_.viewportOrgSet ? (dc_.viewportOrg.x() - firstViewportOrg_.x()) / firstViewportExt_.x() : 0,
-        dc_.viewportOrgSet ? (dc_.viewportOrg.y() - firstViewportOrg_.y()) / firstViewportExt_.y() : 0);
+        dc_.viewportOrgSet ? (dc_.viewportOrg.x() - firstOrg.x()) / firstExt.x() : 0,
+        dc_.viewportOrgSet ? (dc_.viewportOrg.y() - firstOrg.y()) / firstExt.y() : 0);
     qreal sx = extRatio.x() / NonZero(dc_.windowExt.x()) * target_.width();
     qreal sy = extRatio.y() / NonZero(dc_.windowExt.y()) * target_.height();
     if (dc_.mapMode == kMmIsotropic) {

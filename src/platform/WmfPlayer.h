@@ -12,6 +12,7 @@
 #include <QPen>
 #include <QTransform>
 
+#include <optional>
 #include <vector>
 
 // Plays a parsed metafile onto a QPainter, stretched from the picture's
@@ -121,7 +122,7 @@ private:
     std::vector<DcState> saved_;
     int unsavedLevels_ = 0;
     // The first viewport the file sets: it stands for the target rectangle.
-    QPointF firstViewportOrg_, firstViewportExt_{1, 1};
+    std::optional<QPointF> firstViewportOrg_, firstViewportExt_;
     bool transformDirty_ = true;
     bool logicalValid_ = false;
 };

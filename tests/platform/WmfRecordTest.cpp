@@ -206,6 +206,16 @@ INSTANTIATE_TEST_SUITE_P(Records, WmfRecordFamilies, testing::Values(
         b.record(0x020E, {200, 200}).record(0x020E, {100, 100});  // then half size
         FillAll(b);
     }, {{{25, 25}, kRed}, {{75, 75}, kWhite}}},
+    RecordCase{"ViewportSetFirstInsideSaveDc", [](WmfBuilder &b) {
+        NoPenBrush(b, kRed);
+        b.record(0x001E, {}).record(0x020E, {200, 200});
+        FillAll(b);
+    }, {{{25, 25}, kRed}, {{75, 75}, kRed}}},
+    RecordCase{"IsotropicKeepsTheAspect", [](WmfBuilder &b) {
+        NoPenBrush(b, kRed);
+        b.record(0x0103, {7}).record(0x020C, {50, 100});  // window 100 wide, 50 high
+        b.record(0x041B, {50, 100, 0, 0});
+    }, {{{50, 25}, kRed}, {{50, 75}, kWhite}}},
     RecordCase{"Rop2NopDrawsNothing", [](WmfBuilder &b) {
         NoPenBrush(b, kRed);
         b.record(0x0104, {11});
