@@ -52,6 +52,8 @@ struct Font {
     bool strikeOut = false;
     int charset = 0;
     QString face;
+
+    bool operator==(const Font &) const = default;
 };
 
 struct Palette {

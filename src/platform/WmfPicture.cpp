@@ -1,7 +1,7 @@
 #include "platform/WmfPicture.h"
 
-#include "platform/WmfBitmapCache.h"
 #include "platform/WmfFrame.h"
+#include "platform/WmfPlayCache.h"
 #include "platform/WmfPlayer.h"
 #include "platform/WmfRecords.h"
 
@@ -10,7 +10,7 @@
 
 namespace {
 // The parsed records are kept, so a repaint plays them again without
-// reading the file's bytes; decoded bitmaps are kept likewise.
+// reading the file's bytes; decoded bitmaps and laid-out text likewise.
 class WmfPicture final : public DecodedPicture {
 public:
     WmfPicture(wmf::File file, wmf::Frame frame) : file_(std::move(file)), frame_(frame) {}
@@ -19,13 +19,13 @@ public:
 
     void Render(QPainter &painter, const QRectF &target) const override
     {
-        wmf::Player(file_, frame_, bitmaps_, painter, target).play();
+        wmf::Player(file_, frame_, cache_, painter, target).play();
     }
 
 private:
     wmf::File file_;
     wmf::Frame frame_;
-    mutable wmf::BitmapCache bitmaps_;
+    mutable wmf::PlayCache cache_;
 };
 } // namespace
 

@@ -30,9 +30,10 @@ qreal NonZero(qreal v)
 }
 } // namespace
 
-Player::Player(const File &file, const Frame &frame, BitmapCache &bitmaps, QPainter &painter,
+Player::Player(const File &file, const Frame &frame, PlayCache &cache, QPainter &painter,
                const QRectF &target)
-    : file_(file), frame_(frame), bitmaps_(bitmaps), painter_(painter), target_(target),
+    : file_(file), frame_(frame), bitmaps_(cache.bitmaps), texts_(cache.texts), painter_(painter),
+      target_(target),
       base_(painter.worldTransform()), objects_(file.header.objectCount)
 {
     dc_.windowOrg = frame.logical.topLeft();
@@ -184,8 +185,8 @@ void Player::dispatch(size_t index, const Record &r)
             fillRegion(std::get<Region>(*o), dc_.brush);
         break;
 
-    case kTextOut: textOut(r); break;
-    case kExtTextOut: extTextOut(r); break;
+    case kTextOut: textOut(index, r); break;
+    case kExtTextOut: extTextOut(index, r); break;
 
     case kBitBlt:
     case kStretchBlt:

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/WmfBitmapCache.h"
 #include "platform/WmfFrame.h"
 #include "platform/WmfObjects.h"
+#include "platform/WmfPlayCache.h"
 #include "platform/WmfRecords.h"
 
 #include <QBrush>
@@ -52,7 +52,7 @@ struct DcState {
 
 class Player {
 public:
-    Player(const File &file, const Frame &frame, BitmapCache &bitmaps, QPainter &painter,
+    Player(const File &file, const Frame &frame, PlayCache &cache, QPainter &painter,
            const QRectF &target);
     void play();
 
@@ -93,10 +93,10 @@ private:
     QColor ropColor(QColor color) const;
 
     // Text (WmfPlayerText.cpp).
-    void textOut(const Record &r);
-    void extTextOut(const Record &r);
-    void drawText(QPointF at, QByteArrayView bytes, const std::vector<qint16> &dx, int options,
-                  const QRectF &rect);
+    void textOut(size_t index, const Record &r);
+    void extTextOut(size_t index, const Record &r);
+    void drawText(size_t index, QPointF at, QByteArrayView bytes, const std::vector<qint16> &dx,
+                  int options, const QRectF &rect);
 
     // Bitmaps (WmfPlayerBitmaps.cpp).
     void blit(size_t index, const Record &r);
@@ -113,6 +113,7 @@ private:
     const File &file_;
     const Frame frame_;
     BitmapCache &bitmaps_;
+    TextCache &texts_;
     QPainter &painter_;
     const QRectF target_;
     const QTransform base_;
