@@ -1,6 +1,8 @@
 #include "platform/WmfDib.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImageReader>
 #include <QtEndian>
 
 namespace wmf {
@@ -44,7 +46,9 @@ Dib DecodeDib(QByteArrayView b, int colorUsage)
         bits = Read<quint16>(b, 14);
         compression = Read<quint32>(b, 16);
         const quint32 used = Read<quint32>(b, 32);
-        if (bits <= 8)
+        if (bits == 0)
+            tableBytes = 0;  // an embedded JPEG or PNG carries its own colours
+        else if (bits <= 8)
             tableBytes = 4LL * ((used > 0 && used < (1u << bits)) ? used : (1u << bits));
         else
             tableBytes = 4LL * qMin<quint32>(used, 256);
@@ -62,10 +66,21 @@ Dib DecodeDib(QByteArrayView b, int colorUsage)
         return dib;
 
     if (compression == kBiJpeg || compression == kBiPng) {
-        dib.image = QImage::fromData(b.sliced(offBits), compression == kBiJpeg ? "JPEG" : "PNG");
+        // The embedded file's own size decides, and is checked before any
+        // pixel is decoded.
+        const QByteArrayView file = b.sliced(offBits);
+        const bool signature = compression == kBiJpeg ? file.startsWith("\xFF\xD8")
+                                                      : file.startsWith("\x89PNG\r\n\x1A\n");
+        if (!signature)
+            return dib;
+        QByteArray data(file.data(), file.size());
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, compression == kBiJpeg ? "JPEG" : "PNG");
+        const QSize size = reader.size();
+        if (size.isValid() && qint64(size.width()) * size.height() <= kMaxBitmapPixels)
+            dib.image = reader.read();
         dib.bottomUp = false;
-        if (qint64(dib.image.width()) * dib.image.height() > kMaxBitmapPixels)
-            dib.image = QImage();
         return dib;
     }
     if (!ValidBitCount(bits))

@@ -11,7 +11,7 @@ namespace {
 constexpr int kTaUpdateCp = 1;
 constexpr int kTaRight = 2, kTaCenter = 6, kTaHorizontal = 6;
 constexpr int kTaBottom = 8, kTaBaseline = 24, kTaVertical = 24;
-constexpr int kEtoOpaque = 2, kEtoClipped = 4;
+constexpr int kEtoOpaque = 2, kEtoClipped = 4, kEtoGlyphIndex = 0x10;
 constexpr int kOpaque = 2;
 // A font of height 0 is the device's default size, about this many pixels.
 constexpr qreal kDefaultFontPixels = 16;
@@ -69,7 +69,9 @@ void Player::drawText(size_t index, QPointF at, QByteArrayView bytes,
         return;
     if ((options & kEtoOpaque) && !rect.isEmpty())
         painter_.fillRect(rect, dc_.bkColor);
-    if (bytes.isEmpty())
+    // Glyph indexes belong to the writer's font file, which we do not have;
+    // read as characters they would be nonsense.
+    if (bytes.isEmpty() || (options & kEtoGlyphIndex))
         return;
 
     const qreal defaultEm = kDefaultFontPixels / std::abs(logical.m22());

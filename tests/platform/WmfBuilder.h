@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QBuffer>
 #include <QImage>
 #include <QtEndian>
 
@@ -130,4 +131,20 @@ inline QByteArray MakeDib24(const QImage &image)
         dib += row;
     }
     return dib;
+}
+
+// A DIB that carries a PNG file (BI_PNG) instead of rows.
+inline QByteArray MakeDibPng(const QByteArray &png, int width, int height)
+{
+    QByteArray dib;
+    WmfBuilder::AppendDword(dib, 40);
+    WmfBuilder::AppendDword(dib, quint32(width));
+    WmfBuilder::AppendDword(dib, quint32(height));
+    WmfBuilder::AppendWord(dib, 1);
+    WmfBuilder::AppendWord(dib, 0);
+    WmfBuilder::AppendDword(dib, 5);  // BI_PNG
+    WmfBuilder::AppendDword(dib, quint32(png.size()));
+    for (int i = 0; i < 4; ++i)
+        WmfBuilder::AppendDword(dib, 0);
+    return dib + png;
 }

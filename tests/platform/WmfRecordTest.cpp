@@ -55,6 +55,15 @@ QImage Quadrants()
     return image;
 }
 
+QByteArray Png(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
 QByteArray Words(std::initializer_list<int> words)
 {
     QByteArray b;
@@ -141,6 +150,10 @@ INSTANTIATE_TEST_SUITE_P(Records, WmfRecordFamilies, testing::Values(
     }, kQuadrantProbes},
     RecordCase{"DibStretchBlt", [](WmfBuilder &b) {
         b.record(0x0B41, Words({0x0020, 0x00CC, 2, 2, 0, 0, 100, 100, 0, 0}) + MakeDib24(Quadrants()));
+    }, kQuadrantProbes},
+    RecordCase{"StretchDibCarryingPng", [](WmfBuilder &b) {
+        b.record(0x0F43, Words({0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, 100, 0, 0})
+                             + MakeDibPng(Png(Quadrants()), 2, 2));
     }, kQuadrantProbes},
     RecordCase{"DibBitBltOneToOne", [](WmfBuilder &b) {
         // rop, ySrc, xSrc, height, width, yDest, xDest: the 2 x 2 bitmap at (40, 60)

@@ -111,6 +111,30 @@ QByteArray HugeDibHeader(qint32 width, qint32 height, int bits, int compression)
     return dib + QByteArray(64, '\x01');
 }
 
+quint32 Crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : bytes) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A well-formed PNG start whose header says 100000 x 100000 pixels.
+QByteArray HugePngHeader()
+{
+    QByteArray chunk("IHDR", 4);
+    chunk += QByteArray("\0\x01\x86\xA0\0\x01\x86\xA0\x08\x02\0\0\0", 13);
+    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\x0D", 12);
+    png += chunk;
+    const quint32 crc = Crc32(chunk);
+    for (int shift : {24, 16, 8, 0})
+        png += char((crc >> shift) & 0xFF);
+    return png;
+}
+
 QByteArray StretchDib(const QByteArray &dib)
 {
     QByteArray p;
@@ -161,6 +185,9 @@ INSTANTIATE_TEST_SUITE_P(Damage, WmfDamage, testing::Values(
     }, true},
     DamageCase{"HugeRleBitmap", [](WmfBuilder &b) {
         b.record(0x0F43, StretchDib(HugeDibHeader(30000, 30000, 8, 1)));
+    }, true},
+    DamageCase{"PngClaimingHugeSize", [](WmfBuilder &b) {
+        b.record(0x0F43, StretchDib(HugeDibHeader(2, 2, 0, 5).left(40) + HugePngHeader()));
     }, true},
     DamageCase{"NegativeAndOddBitmapHeaders", [](WmfBuilder &b) {
         b.record(0x0F43, StretchDib(HugeDibHeader(-5, 5, 24, 0)));
