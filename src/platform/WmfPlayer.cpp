@@ -43,8 +43,13 @@ Player::Player(const File &file, const Frame &frame, PlayCache &cache, QPainter 
 
 void Player::play()
 {
-    // A negative width or height mirrors the picture; zero or NaN draws nothing.
-    if (!(target_.width() != 0 && target_.height() != 0))
+    // A negative width or height mirrors the picture; an empty or
+    // non-finite rectangle draws nothing.
+    const qreal sides[] = {target_.x(), target_.y(), target_.width(), target_.height()};
+    for (qreal v : sides)
+        if (!std::isfinite(v))
+            return;
+    if (target_.width() == 0 || target_.height() == 0)
         return;
     painter_.save();
     painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing

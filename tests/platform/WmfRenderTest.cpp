@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 const QColor kRed(220, 0, 0), kBlue(0, 0, 220);
@@ -75,6 +77,23 @@ TEST(WmfRender, KeepsTheCallersClipAndState)
     EXPECT_TRUE(Near(image.pixelColor(20, 10), kRed));
     EXPECT_TRUE(Near(image.pixelColor(80, 10), kBlue));
     EXPECT_TRUE(Near(image.pixelColor(20, 60), Qt::white));  // outside the caller's clip
+}
+
+TEST(WmfRender, EmptyOrNonFiniteTargetDrawsNothing)
+{
+    const DecodedPicturePtr picture = DecodeWmfPicture(HalfAndHalf());
+    ASSERT_TRUE(picture);
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QImage blank = image;
+    QPainter painter(&image);
+    const qreal nan = std::numeric_limits<qreal>::quiet_NaN();
+    const qreal inf = std::numeric_limits<qreal>::infinity();
+    for (const QRectF &target : {QRectF(0, 0, 0, 100), QRectF(0, 0, 100, 0), QRectF(0, 0, nan, 100),
+                                 QRectF(inf, 0, 100, 100), QRectF(0, 0, 100, -inf)})
+        picture->Render(painter, target);
+    painter.end();
+    EXPECT_EQ(image, blank);
 }
 
 TEST(WmfRender, RepaintingGivesTheSamePicture)
