@@ -18,7 +18,6 @@ public:
 
     // The bitmap of record `index`, decoded by `decode` the first time.
     Dib get(size_t index, const std::function<Dib()> &decode);
-    qint64 bytes() const { return bytes_; }
 
 private:
     std::unordered_map<size_t, Dib> dibs_;

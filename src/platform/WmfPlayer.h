@@ -72,7 +72,6 @@ private:
 
     // Mapping.
     QTransform logicalToBase() const;
-    QPointF toBase(QPointF logical) const { return logicalToBase().map(logical); }
     // Puts the logical mapping on the painter; false when it is degenerate.
     bool useLogical();
     void useBase();

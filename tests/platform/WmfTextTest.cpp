@@ -128,6 +128,16 @@ TEST(WmfText, CharsetDecidesTheCodePage)
     EXPECT_GT(MeanDifference(chinese, western), 1.0);
 }
 
+TEST(WmfText, DefaultCharsetReadsAsGbk)
+{
+    // Books come from Simplified Chinese systems, whose default code page
+    // is GBK.
+    const QByteArray gbk("\xD6\xD0\xCE\xC4");
+    const QImage byDefault = RenderWmf(TextPicture(gbk, 10, 60, 24, 1), QSize(200, 100));
+    const QImage chinese = RenderWmf(TextPicture(gbk, 10, 60, 24, 134), QSize(200, 100));
+    EXPECT_EQ(byDefault, chinese);
+}
+
 TEST(WmfText, ExtTextOutSpacesCharactersByTheirAdvances)
 {
     // "II" with the second letter 120 units after the first.
