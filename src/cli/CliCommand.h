@@ -3,7 +3,7 @@
 #include <QStringList>
 
 // Exit codes of vellora-book.
-enum CliExit : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+enum CliExit : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitSomePicturesBad = 3 };
 
 // One subcommand: its name, a one-line summary, its usage text and its
 // handler, which gets the arguments after the name.
@@ -12,10 +12,15 @@ struct CliCommand {
     const char *summary;
     const char *usage;
     int (*run)(const QStringList &args);
+    // Whether the command draws (fonts and painting need a GUI application;
+    // the tool then runs on the offscreen platform unless told otherwise).
+    bool needsGui = false;
 };
 
 int RunInfo(const QStringList &args);
 int RunCreate(const QStringList &args);
+int RunCheck(const QStringList &args);
+int RunRender(const QStringList &args);
 
 // Output helpers: UTF-8 to stdout / stderr.
 void PrintOut(const QByteArray &text);

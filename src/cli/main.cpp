@@ -5,9 +5,11 @@
 #include "document/AppDirectories.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <iterator>
+#include <memory>
 
 namespace {
 const CliCommand kCommands[] = {
@@ -27,6 +29,24 @@ const CliCommand kCommands[] = {
      "Exit status: 0 on success, 1 when a picture is missing or a text cannot be stored\n"
      "(nothing is written then), 2 on bad arguments.\n",
      RunCreate},
+    {"check", "check that every picture of a book loads",
+     "usage: vellora-book check BOOK.vlr\n"
+     "Loads every picture the book names, as the reader would, and prints JSON: for each\n"
+     "picture its Path, its status (\"ok\", \"missing\" or \"undecodable\") and, when ok, its\n"
+     "pixel size (width, height) and natural size in 0.01 mm (himetricWidth, himetricHeight),\n"
+     "both at 96 dots per inch.\n"
+     "Exit status: 0 when every picture is ok, 3 when any is not, 1 when the file is not a\n"
+     "readable book, 2 on bad arguments.\n",
+     RunCheck, true},
+    {"render", "draw a picture into a PNG file",
+     "usage: vellora-book render PICTURE OUT.png [--width W] [--height H]\n"
+     "Draws the picture stretched into a W x H rectangle on white, exactly as the reader\n"
+     "draws a page, and writes it as PNG.\n"
+     "  --width W    width in pixels (default: the picture's width at 96 dots per inch)\n"
+     "  --height H   height in pixels (default: the picture's height at 96 dots per inch)\n"
+     "Exit status: 0 on success, 1 when the picture cannot be loaded or the PNG not written,\n"
+     "2 on bad arguments.\n",
+     RunRender, true},
 };
 
 QByteArray GeneralUsage()
@@ -52,9 +72,32 @@ void PrintError(const QString &line)
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
 }
 
+static const CliCommand *FindCommand(const char *name)
+{
+    for (const CliCommand &c : kCommands) {
+        if (qstrcmp(name, c.name) == 0)
+            return &c;
+    }
+    return nullptr;
+}
+
+// Qt's own diagnostics (a damaged JPEG, a missing runtime folder) are not
+// the tool's output: scripts read stdout and one error line on stderr.
+static void QuietQtMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
+
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(QuietQtMessages);
+    const CliCommand *command = argc > 1 ? FindCommand(argv[1]) : nullptr;
+    std::unique_ptr<QCoreApplication> app;
+    if (command && command->needsGui) {
+        // A script has no display; drawing works the same without one.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     InitialiseDirectoriesFromEnvironment();
 
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -26,10 +26,14 @@ std::optional<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes)
     const qint64 size = file.size();
     if (size > maxBytes)
         return std::nullopt;
-    // Read with a bound even if the file grows between stat and read.
-    QByteArray data = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError || data.size() > maxBytes)
+    // One read of exactly the size taken: a buffer of the limit's size is
+    // never allocated, and a file that grows meanwhile is read only as far
+    // as it was when its size was taken.
+    QByteArray data(size, Qt::Uninitialized);
+    const qint64 got = size > 0 ? file.read(data.data(), size) : 0;
+    if (got < 0 || file.error() != QFileDevice::NoError)
         return std::nullopt;
+    data.truncate(got);
     return data;
 }
 

@@ -1,0 +1,333 @@
+#include "app/MainFrame.h"
+
+#include "app/AboutDlg.h"
+#include "app/HelpDocuments.h"
+#include "document/AppDirectories.h"
+#include "platform/AcceleratorTable.h"
+#include "platform/CommandBar.h"
+#include "platform/CommandIds.h"
+#include "platform/ControlIds.h"
+#include "platform/IdleHook.h"
+#include "platform/MenuResource.h"
+#include "platform/NumberEdit.h"
+#include "platform/PreTranslateFilter.h"
+#include "platform/ResourceIds.h"
+#include "platform/StringTable.h"
+#include "platform/ToolBarResource.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The edit boxes of the bars are as wide as 16 average characters.
+constexpr int kBoxWidthInCharacters = 16;
+
+QToolBar *MakeBand(QMainWindow *frame, int bandId)
+{
+    auto *bar = new QToolBar(frame);
+    bar->setObjectName(QStringLiteral("band%1").arg(bandId));
+    // The bands keep their place in the one row; only the frame shows and
+    // hides them, so its check marks never disagree with what is shown.
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    frame->addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
+{
+    commands_ = std::make_unique<CommandTable>(this, [this](int id) { OnCommand(id); });
+
+    // 1. A new book has no file yet; the data folders must exist before any
+    //    part reads the settings file.
+    EnsureDataDirectories();
+    // The frame's own right-click menu would hide bands behind the back of
+    // the commands that track them.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    // 2-5. The top area: menu bar, main tool bar, reading bar.
+    BuildMenuBand();
+    BuildMainToolBar();
+    BuildReadingBar();
+    // 6. The status bar.
+    BuildStatusBar();
+    // 7-9. The client views: picture view shown, form hidden.
+    BuildClientViews();
+    // 10. The recent-document list fills RecentFilesMenu() when it exists.
+    // 11-12. Start checks: bars shown, centre and border on, 100 %.
+    for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdViewReadingBar, kCmdViewCentre, kCmdViewBorder, kCmdZoom100})
+        SetCommandCheck(id, true);
+    // 13.
+    ShowReadingBar(true);
+    // 14. The loop's hooks.
+    acceleratorTable_ = kIdrMainFrame;
+    preTranslate_ = new PreTranslateFilter(this, [this](const QKeyEvent &event) { return PreTranslate(event); });
+    idleHook_ = new IdleHook([this] { OnIdle(); }, this);
+    // 15.
+    SetWindowTitle();
+    setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The hooks go first: nothing may reach a half-destroyed frame.
+    delete preTranslate_;
+    delete idleHook_;
+}
+
+void CMainFrame::BuildMenuBand()
+{
+    menuBand_ = MakeBand(this, kBandMenuBar);
+    const ToolBarTemplate mainBar = AppToolBars().ToolBar(kIdrMainFrame).value_or(ToolBarTemplate{});
+    const QList<QMenu *> popups = FillCommandBar(menuBand_, AppMenus().Menu(kIdrMainFrame), *commands_, mainBar);
+    // The recent documents live in the fifth item of the first pop-up.
+    if (!popups.isEmpty()) {
+        const QList<QAction *> fileItems = popups.first()->actions();
+        if (fileItems.size() > 4)
+            recentMenu_ = fileItems.at(4)->menu();
+    }
+}
+
+void CMainFrame::BuildMainToolBar()
+{
+    mainToolBar_ = MakeBand(this, kBandMainToolBar);
+    zoomBox_ = new NumberEdit(mainToolBar_);
+    zoomBox_->setObjectName(QStringLiteral("zoomBox"));
+    zoomBox_->SetWidthInCharacters(kBoxWidthInCharacters);
+    zoomBox_->setText(QStringLiteral("100%"));
+    const ToolBarTemplate layout = AppToolBars().ToolBar(kIdrMainFrame).value_or(ToolBarTemplate{});
+    FillToolBar(mainToolBar_, layout, *commands_, {{kCtlZoomBox, zoomBox_}});
+
+    // The zoom button is a whole drop-down: pressing it opens the zoom menu.
+    const QList<MenuItem> zoomMenu = AppMenus().Menu(kIdrZoomMenu);
+    if (!zoomMenu.isEmpty() && zoomMenu.first().kind == MenuItem::Kind::Popup) {
+        zoomDropDown_ = new QMenu(this);
+        FillMenu(zoomDropDown_, zoomMenu.first().items, *commands_, layout);
+        QAction *button = commands_->ToolBarAction(kCtlZoomMenuButton);
+        button->setMenu(zoomDropDown_);
+        if (auto *tool = qobject_cast<QToolButton *>(mainToolBar_->widgetForAction(button)))
+            tool->setPopupMode(QToolButton::InstantPopup);
+    }
+}
+
+void CMainFrame::BuildReadingBar()
+{
+    readingBar_ = MakeBand(this, kBandReadingBar);
+    pageBox_ = new NumberEdit(readingBar_);
+    pageBox_->setObjectName(QStringLiteral("pageBox"));
+    pageBox_->SetWidthInCharacters(kBoxWidthInCharacters);
+    pageBox_->setText(QStringLiteral("0/0"));
+    FillToolBar(readingBar_, AppToolBars().ToolBar(kIdrReadingBar).value_or(ToolBarTemplate{}), *commands_,
+                {{kCtlPageBox, pageBox_}});
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    // One pane; a highlighted menu item's help replaces it for a while
+    // (Qt's temporary message) and it comes back when the menu closes.
+    statusPane_ = new QLabel(LoadString(kIdsReady), this);
+    statusBar()->addWidget(statusPane_, 1);
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void CMainFrame::BuildClientViews()
+{
+    client_ = new QStackedWidget(this);
+    setCentralWidget(client_);
+
+    auto *view = new QFrame(client_);
+    view->setObjectName(QStringLiteral("pictureViewPlaceholder"));
+    view->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    view->setAutoFillBackground(true);
+    view->setBackgroundRole(QPalette::Base);
+
+    auto *form = new QFrame(client_);
+    form->setObjectName(QStringLiteral("editFormPlaceholder"));
+    SetClientViews(view, form);
+}
+
+void CMainFrame::SetClientViews(QWidget *pictureView, QWidget *editForm)
+{
+    const bool read = !pictureView_ || IsReadMode();
+    for (QWidget *old : {pictureView_, editForm_}) {
+        if (old && old != pictureView && old != editForm) {
+            client_->removeWidget(old);
+            old->deleteLater();
+        }
+    }
+    pictureView_ = pictureView;
+    editForm_ = editForm;
+    if (client_->indexOf(pictureView_) < 0)
+        client_->addWidget(pictureView_);
+    if (client_->indexOf(editForm_) < 0)
+        client_->addWidget(editForm_);
+    client_->setCurrentWidget(read ? pictureView_ : editForm_);
+}
+
+bool CMainFrame::IsReadMode() const { return client_->currentWidget() == pictureView_; }
+
+void CMainFrame::ShowEditMode()
+{
+    if (!IsReadMode())
+        return;
+    acceleratorTable_ = kIdrEditAccelerators;
+    client_->setCurrentWidget(editForm_);
+}
+
+void CMainFrame::ShowReadMode()
+{
+    if (IsReadMode())
+        return;
+    acceleratorTable_ = kIdrReadAccelerators;
+    client_->setCurrentWidget(pictureView_);
+}
+
+void CMainFrame::SetCommandCheck(int id, bool checked) { commands_->Check(id, checked, UpdateUiTargets(id)); }
+
+void CMainFrame::ShowReadingBar(bool show)
+{
+    readingBar_->setVisible(show);
+    SetCommandCheck(kCmdViewReadingBar, show);
+}
+
+void CMainFrame::ShowToolbar(bool show)
+{
+    mainToolBar_->setVisible(show);
+    SetCommandCheck(kCmdViewToolbar, show);
+}
+
+void CMainFrame::ShowStatusBar(bool show)
+{
+    statusBar()->setVisible(show);
+    SetCommandCheck(kCmdViewStatusBar, show);
+}
+
+void CMainFrame::SetWindowTitle(const QString &name)
+{
+    const QString program = LoadString(kIdsAppTitle);
+    setWindowTitle(name.isEmpty() ? program : name + QStringLiteral(" - ") + program);
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    if (commandObserver_)
+        commandObserver_(id);
+    if (IsRecentDocumentCommand(id)) {
+        OnRecentDocument(id - kCmdRecentFirst);
+        return;
+    }
+    switch (id) {
+    case kCmdFileNew: OnFileNew(); break;
+    case kCmdFileOpen: OnFileOpen(); break;
+    case kCmdFileSave: OnFileSave(); break;
+    case kCmdFileSaveAs: OnFileSaveAs(); break;
+    case kCmdAppExit: OnFileExit(); break;
+    case kCmdEditPictures:
+        SetActivePage(1);
+        ShowEditMode();
+        break;
+    case kCmdEditIntro:
+        SetActivePage(0);
+        ShowEditMode();
+        break;
+    case kCmdSettings: OnSettings(); break;
+    case kCmdEditMode:
+        ShowReadingBar(false);
+        ShowEditMode();
+        break;
+    case kCmdReadMode:
+        ShowReadingBar(true);
+        ShowReadMode();
+        break;
+    case kCmdViewToolbar:
+        toolbarShown_ = !toolbarShown_;
+        ShowToolbar(toolbarShown_);
+        break;
+    case kCmdViewStatusBar: ShowStatusBar(statusBar()->isHidden()); break;
+    case kCmdViewReadingBar: ShowReadingBar(readingBar_->isHidden()); break;
+    case kCmdViewBorder:
+    case kCmdViewCentre:
+    case kCmdViewRedisplay:
+    case kCmdFitScreen:
+    case kCmdFitWidth:
+    case kCmdFitHeight:
+    case kCmdZoom25:
+    case kCmdZoom50:
+    case kCmdZoom100:
+    case kCmdZoom200:
+    case kCmdZoom400:
+    case kCmdZoom800:
+        OnViewCommand(id);
+        break;
+    case kCmdFirstPage:
+    case kCmdPreviousPage:
+    case kCmdNextPage:
+    case kCmdLastPage:
+    case kCmdJumpForward:
+    case kCmdJumpBack:
+        OnNavigate(id);
+        break;
+    case kCmdStartAutoBrowse:
+    case kCmdStopAutoBrowse:
+        OnAutoBrowse(id);
+        break;
+    case kCmdReadingParameters: OnReadingParameters(); break;
+    case kCmdHelpManual:
+    case kCmdHelpFaq:
+    case kCmdHelpSupport:
+        OpenHelpDocument(id);
+        break;
+    case kCmdAppAbout: OnAbout(); break;
+    default: break;
+    }
+}
+
+void CMainFrame::OnFileExit()
+{
+    // The change test before leaving comes with the file commands; until
+    // then there is nothing in the frame that could be lost.
+    close();
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+bool CMainFrame::PreTranslate(const QKeyEvent &event)
+{
+    if (const std::optional<int> command = AppAccelerators().Lookup(acceleratorTable_, event)) {
+        OnCommand(*command);
+        return true;
+    }
+    if (!IsReadMode() && formPreTranslate_)
+        return formPreTranslate_(event);
+    return false;
+}
+
+void CMainFrame::OnIdle()
+{
+    viewState_.readMode = IsReadMode();
+    for (const CommandUiState &state : ComputeCommandStates(viewState_)) {
+        const UiTargets targets = UpdateUiTargets(state.id);
+        if (state.enabled)
+            commands_->Enable(state.id, *state.enabled, targets);
+        if (state.checked)
+            commands_->Check(state.id, *state.checked, targets);
+    }
+    zoomBox_->setReadOnly(ZoomBoxReadOnly(viewState_));
+    // Auto-browse only runs in read mode; the reader's timer stops with it.
+    if (viewState_.autoBrowse && !viewState_.readMode)
+        viewState_.autoBrowse = false;
+}

@@ -1,0 +1,24 @@
+// Vellora: compiles and reads picture books.
+
+#include "app/MainFrame.h"
+#include "app/StartUp.h"
+#include "document/AppDirectories.h"
+#include "platform/ToolBarResource.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vellora"));
+    QApplication::setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
+    // Whatever else stands on the command line is ignored: the program
+    // always starts with a new, empty book.
+    InitialiseDirectoriesFromEnvironment();
+
+    const std::unique_ptr<CMainFrame> frame = CreateMainFrame();
+    frame->show();
+    // A normal exit is 0 here: launchers and scripts read anything else as a
+    // failure.
+    return QApplication::exec() == 0 ? 0 : 1;
+}

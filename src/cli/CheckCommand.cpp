@@ -1,0 +1,63 @@
+#include "cli/CliCommand.h"
+
+#include "document/BookDocument.h"
+#include "document/BookFile.h"
+#include "document/FileIo.h"
+#include "document/PicturePath.h"
+#include "platform/ScreenDpi.h"
+#include "viewer/PictureHolder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+// Sizes are reported for the usual screen, whatever screen the tool runs on.
+constexpr QSize kReportDpi{96, 96};
+
+QJsonObject CheckPicture(const PictureEntry &entry)
+{
+    QJsonObject result{{QStringLiteral("Path"), entry.Path}};
+    const QString file = ExpandPicturePath(entry.Path);
+    if (!IsRegularFile(file)) {
+        result[QStringLiteral("status")] = QStringLiteral("missing");
+        return result;
+    }
+    CPictureHolder holder;
+    if (!holder.LoadFromFile(file)) {
+        result[QStringLiteral("status")] = QStringLiteral("undecodable");
+        return result;
+    }
+    const QSize himetric = holder.NaturalSizeHimetric();
+    const QSize pixels = CPictureHolder::HimetricToPixels(himetric, kReportDpi);
+    result[QStringLiteral("status")] = QStringLiteral("ok");
+    result[QStringLiteral("width")] = pixels.width();
+    result[QStringLiteral("height")] = pixels.height();
+    result[QStringLiteral("himetricWidth")] = himetric.width();
+    result[QStringLiteral("himetricHeight")] = himetric.height();
+    return result;
+}
+} // namespace
+
+int RunCheck(const QStringList &args)
+{
+    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
+        PrintError(QStringLiteral("usage: vellora-book check BOOK.vlr"));
+        return kExitUsage;
+    }
+    BookDocument book;
+    if (!ReadBookFile(args.first(), book)) {
+        PrintError(QStringLiteral("cannot read book file \"%1\"").arg(args.first()));
+        return kExitFailure;
+    }
+    SetScreenLogicalDpi(kReportDpi);
+    QJsonArray pictures;
+    bool allOk = true;
+    for (const PictureEntry &entry : book.Pictures) {
+        const QJsonObject picture = CheckPicture(entry);
+        allOk = allOk && picture[QStringLiteral("status")] == QStringLiteral("ok");
+        pictures.append(picture);
+    }
+    PrintOut(QJsonDocument(QJsonObject{{QStringLiteral("Pictures"), pictures}}).toJson(QJsonDocument::Indented));
+    return allOk ? kExitOk : kExitSomePicturesBad;
+}

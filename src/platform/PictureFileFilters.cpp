@@ -1,0 +1,30 @@
+#include "platform/PictureFileFilters.h"
+
+const QList<FileDialogFilter> &PictureDialogFilters()
+{
+    static const QList<FileDialogFilter> filters{
+        {QStringLiteral("所有图像 (*.bmp;*.jpg;*.gif;*.cur;*.emf;*.ico;*.wmf)"),
+         QStringLiteral("*.bmp;*.jpg;*.gif;*.cur;*.emf;*.ico;*.wmf")},
+        {QStringLiteral("位图文件 (*.bmp)"), QStringLiteral("*.bmp")},
+        {QStringLiteral("JPEG文件 (*.jpg)"), QStringLiteral("*.jpg")},
+        {QStringLiteral("GIF文件 (*.gif)"), QStringLiteral("*.gif")},
+        {QStringLiteral("光标文件 (*.cur)"), QStringLiteral("*.cur")},
+        {QStringLiteral("EMF图像 (*.emf)"), QStringLiteral("*.emf")},
+        {QStringLiteral("图标文件 (*.ico)"), QStringLiteral("*.ico")},
+        {QStringLiteral("WMF图像 (*.wmf)"), QStringLiteral("*.wmf")},
+        {QStringLiteral("所有文件 (*.*)"), QStringLiteral("*.*")},
+    };
+    return filters;
+}
+
+QStringList FilterPatterns(const FileDialogFilter &filter)
+{
+    QStringList patterns = filter.pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString &p : patterns) {
+        p = p.trimmed();
+        // On Windows "*.*" also matches names without a dot.
+        if (p == QLatin1String("*.*"))
+            p = QStringLiteral("*");
+    }
+    return patterns;
+}

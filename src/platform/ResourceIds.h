@@ -1,0 +1,28 @@
+#pragma once
+
+// Ids of menus, tool bars, accelerator tables, dialog templates and icons.
+enum ResourceId : int {
+    kIddAbout = 100,
+    kIdrMainFrame = 128, // menu, main tool bar, start-up accelerators, icon
+    kIdbCoverDefault = 212,
+    kIdrZoomMenu = 211,
+    kIdrReadingBar = 223,
+    kIdrEditAccelerators = 233,
+    kIdrReadAccelerators = 234,
+};
+
+// Ids of the string table's texts that are not command prompts.
+enum StringId : int {
+    kIdsAppTitle = 128,
+    kIdsAskSaveBeforeNew = 133,
+    kIdsExitWithoutSaving = 134,
+    kIdsTitleEmpty = 136,
+    kIdsColumnPath = 137,
+    kIdsColumnSize = 138,
+    kIdsColumnCompileTime = 139,
+    kIdsPageIntro = 140,
+    kIdsPagePictures = 141,
+    kIdsSettingsCaption = 142,
+    kIdsCannotOpenFile = 145,
+    kIdsReady = 57345,
+};

@@ -1,0 +1,31 @@
+// Every parser of the framework's resource tables over arbitrary bytes: a
+// damaged table must be refused, never crash or recurse without end.
+
+#include "platform/AcceleratorTable.h"
+#include "platform/DialogTemplate.h"
+#include "platform/MenuResource.h"
+#include "platform/StringTable.h"
+#include "platform/ToolBarResource.h"
+
+#include <QByteArray>
+#include <QKeyCombination>
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray json(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    if (const auto strings = StringTable::Parse(json)) {
+        for (int id : strings->Ids())
+            SplitCommandPrompt(strings->Text(id));
+    }
+    if (const auto menus = MenuResources::Parse(json))
+        (void)menus->Menu(128);
+    if (const auto bars = ToolBarResources::Parse(json))
+        (void)bars->ToolBar(128);
+    if (const auto keys = AcceleratorTables::Parse(json))
+        (void)keys->Lookup(128, QKeyCombination(Qt::ControlModifier, Qt::Key_N));
+    if (const auto dialogs = DialogTemplates::Parse(json))
+        (void)dialogs->Dialog(100);
+    return 0;
+}

@@ -1,0 +1,241 @@
+#include "platform/PictureDecoder.h"
+#include "platform/ScreenDpi.h"
+#include "viewer/PictureHolder.h"
+
+#include "PictureFixtures.h"
+#include "TestFiles.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <functional>
+
+#include <sys/stat.h>
+
+using namespace fixtures;
+
+namespace {
+bool Near(QColor a, QColor b, int tolerance = 40)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+// A holder that counts the bytes handed to its decoder and notes whether the
+// previous picture was already gone by then.
+struct WatchedHolder {
+    CPictureHolder holder;
+    int decodes = 0;
+    bool emptyWhenDecoding = true;
+
+    WatchedHolder()
+    {
+        holder.SetDecoder([this](const QByteArray &bytes) {
+            ++decodes;
+            emptyWhenDecoding = emptyWhenDecoding && holder.IsEmpty();
+            return DecodePicture(bytes, QSize(96, 96));
+        });
+    }
+};
+
+QString WriteFile(const ScratchDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.file(name);
+    WriteAll(path, bytes);
+    return path;
+}
+
+class ScreenAt96 : public testing::Test {
+protected:
+    void SetUp() override { SetScreenLogicalDpi({96, 96}); }
+    void TearDown() override { SetScreenLogicalDpi({}); }
+};
+} // namespace
+
+// --- what each failed load leaves behind -------------------------------------
+
+struct FailureCase {
+    const char *name;
+    std::function<QString(const ScratchDir &)> path;
+    bool keepsPicture;
+    int decodes;  // how many times the decoder ran for the failed load
+};
+void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.name; }
+
+class HolderFailures : public ScreenAt96, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(HolderFailures, LeaveTheHolderAsTheTableSays)
+{
+    const FailureCase &c = GetParam();
+    ScratchDir dir;
+    WatchedHolder w;
+    ASSERT_TRUE(w.holder.LoadFromFile(WriteFile(dir, QStringLiteral("first.bmp"), Encode(TwoHalves(40, 30), "bmp"))));
+    w.decodes = 0;
+
+    EXPECT_FALSE(w.holder.LoadFromFile(c.path(dir)));
+    EXPECT_EQ(w.holder.IsEmpty(), !c.keepsPicture);
+    EXPECT_EQ(w.holder.NaturalSizeHimetric(), c.keepsPicture ? QSize(1058, 794) : QSize(0, 0));
+    EXPECT_EQ(w.decodes, c.decodes);
+    EXPECT_TRUE(w.emptyWhenDecoding);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HolderFailures, testing::Values(
+    FailureCase{"NullPath", [](const ScratchDir &) { return QString(); }, true, 0},
+    FailureCase{"EmptyPath", [](const ScratchDir &) { return QStringLiteral(""); }, false, 0},
+    FailureCase{"MissingFile", [](const ScratchDir &d) { return d.file(QStringLiteral("none.jpg")); }, false, 0},
+    FailureCase{"EmptyFile", [](const ScratchDir &d) { return WriteFile(d, QStringLiteral("empty.bmp"), {}); }, false, 0},
+    FailureCase{"Folder", [](const ScratchDir &d) { return d.path(); }, false, 0},
+    FailureCase{"Fifo",
+                [](const ScratchDir &d) {
+                    const QString path = d.file(QStringLiteral("pipe.bmp"));
+                    mkfifo(QFile::encodeName(path).constData(), 0600);
+                    return path;
+                },
+                false, 0},
+    FailureCase{"Unreadable",
+                [](const ScratchDir &d) {
+                    const QString path = WriteFile(d, QStringLiteral("locked.bmp"), Encode(TwoHalves(4, 4), "bmp"));
+                    QFile::setPermissions(path, {});
+                    // Root reads it anyway; then it is simply a good file.
+                    return QFile(path).open(QIODevice::ReadOnly) ? QString(d.file(QStringLiteral("gone.bmp"))) : path;
+                },
+                false, 0},
+    FailureCase{"PathLongerThanPathMax",
+                [](const ScratchDir &d) { return d.path() + QString(4096, QLatin1Char('a')); }, false, 0},
+    FailureCase{"NotAPicture",
+                [](const ScratchDir &d) { return WriteFile(d, QStringLiteral("words.jpg"), "no picture here"); }, false, 1},
+    FailureCase{"DamagedBitmap",
+                [](const ScratchDir &d) {
+                    return WriteFile(d, QStringLiteral("huge.bmp"), BmpClaiming(100000, 100000));
+                },
+                false, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ScreenAt96, ASecondPictureReplacesTheFirst)
+{
+    ScratchDir dir;
+    WatchedHolder w;
+    ASSERT_TRUE(w.holder.LoadFromFile(WriteFile(dir, QStringLiteral("a.png"), Encode(TwoHalves(40, 30), "png"))));
+    ASSERT_TRUE(w.holder.LoadFromFile(WriteFile(dir, QStringLiteral("b.gif"), SolidGif(96, 48, {Qt::green}))));
+    EXPECT_EQ(w.holder.NaturalSizeHimetric(), QSize(2540, 1270));
+    EXPECT_TRUE(w.emptyWhenDecoding);
+    w.holder.Release();
+    EXPECT_TRUE(w.holder.IsEmpty());
+}
+
+TEST_F(ScreenAt96, LoadsFromAStreamFromItsPosition)
+{
+    const QByteArray picture = Encode(TwoHalves(48, 24), "bmp");
+    QByteArray bytes = "prefix" + picture;
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    buffer.seek(6);
+    CPictureHolder holder;
+    EXPECT_TRUE(holder.LoadFromStream(&buffer));
+    EXPECT_EQ(holder.NaturalSizeHimetric(), QSize(1270, 635));
+
+    EXPECT_FALSE(holder.LoadFromStream(nullptr));
+    EXPECT_FALSE(holder.IsEmpty()) << "a null stream keeps the picture";
+
+    QBuffer empty;
+    empty.open(QIODevice::ReadOnly);
+    EXPECT_FALSE(holder.LoadFromStream(&empty));
+    EXPECT_TRUE(holder.IsEmpty());
+}
+
+TEST_F(ScreenAt96, BytesThatDoNotDecodeEmptyTheHolder)
+{
+    CPictureHolder holder;
+    ASSERT_TRUE(holder.LoadFromBytes(Encode(TwoHalves(8, 8), "png")));
+    EXPECT_FALSE(holder.LoadFromBytes(QByteArray::fromHex("89504e470d0a1a0a00")));
+    EXPECT_TRUE(holder.IsEmpty());
+}
+
+// --- drawing -----------------------------------------------------------------
+
+TEST_F(ScreenAt96, RendersA400By300PictureTwiceAsWideIntoAWideRectangle)
+{
+    ScratchDir dir;
+    CPictureHolder holder;
+    ASSERT_TRUE(holder.LoadFromFile(WriteFile(dir, QStringLiteral("p.bmp"), Encode(TwoHalves(400, 300), "bmp"))));
+    EXPECT_EQ(CPictureHolder::HimetricToPixels(holder.NaturalSizeHimetric()), QSize(400, 300));
+    QImage canvas(800, 300, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter p(&canvas);
+        holder.RenderInto(p, QRect(0, 0, 800, 300));
+    }
+    // The red half now spans x 0..399 and the blue half 400..799, both full height.
+    for (const QPoint at : {QPoint(0, 0), QPoint(200, 150), QPoint(396, 299)})
+        EXPECT_TRUE(Near(canvas.pixelColor(at), Qt::red)) << at.x() << "," << at.y();
+    for (const QPoint at : {QPoint(404, 0), QPoint(600, 150), QPoint(799, 299)})
+        EXPECT_TRUE(Near(canvas.pixelColor(at), Qt::blue)) << at.x() << "," << at.y();
+}
+
+TEST_F(ScreenAt96, RenderingFollowsThePaintersMapping)
+{
+    CPictureHolder holder;
+    ASSERT_TRUE(holder.LoadFromBytes(Encode(TwoHalves(40, 30), "bmp")));
+    QImage canvas(400, 300, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter p(&canvas);
+        // Logical 40 × 30 shown on 400 × 300 device pixels, shifted by 100.
+        p.setWindow(0, 0, 40, 30);
+        p.setViewport(100, 0, 400, 300);
+        holder.RenderInto(p, QRect(0, 0, 20, 30));
+    }
+    EXPECT_TRUE(Near(canvas.pixelColor(50, 150), Qt::white));
+    EXPECT_TRUE(Near(canvas.pixelColor(140, 150), Qt::red));
+    EXPECT_TRUE(Near(canvas.pixelColor(260, 150), Qt::blue));
+    EXPECT_TRUE(Near(canvas.pixelColor(320, 150), Qt::white));
+}
+
+TEST(PictureHolder, EmptyHolderDrawsNothing)
+{
+    CPictureHolder holder;
+    QImage canvas(20, 20, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter p(&canvas);
+        holder.RenderInto(p, QRect(0, 0, 20, 20));
+    }
+    EXPECT_EQ(canvas.pixelColor(10, 10), QColor(Qt::white));
+    EXPECT_EQ(holder.NaturalSizeHimetric(), QSize(0, 0));
+}
+
+// --- HIMETRIC to pixels --------------------------------------------------------
+
+struct PixelsCase {
+    QSize himetric;
+    QSize dpi;
+    QSize pixels;
+};
+void PrintTo(const PixelsCase &c, std::ostream *os)
+{
+    *os << c.himetric.width() << "x" << c.himetric.height() << " at " << c.dpi.width() << "x" << c.dpi.height();
+}
+
+class HimetricToPixelsTable : public testing::TestWithParam<PixelsCase> {};
+
+// Both the screen's resolution (as the view asks) and a given one.
+TEST_P(HimetricToPixelsTable, ConvertsAtTheResolution)
+{
+    EXPECT_EQ(CPictureHolder::HimetricToPixels(GetParam().himetric, GetParam().dpi), GetParam().pixels);
+    SetScreenLogicalDpi(GetParam().dpi);
+    EXPECT_EQ(CPictureHolder::HimetricToPixels(GetParam().himetric), GetParam().pixels);
+    SetScreenLogicalDpi({});
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HimetricToPixelsTable, testing::Values(
+    PixelsCase{{1000, 500}, {96, 96}, {38, 19}},
+    PixelsCase{{2540, 2540}, {96, 96}, {96, 96}},
+    PixelsCase{{2540, 2540}, {120, 120}, {120, 120}},
+    PixelsCase{{2540, 2540}, {96, 120}, {96, 120}},
+    PixelsCase{{10, -10}, {127, 127}, {1, -1}},
+    PixelsCase{{9, 5}, {127, 254}, {0, 1}},
+    PixelsCase{{0, 1}, {96, 96}, {0, 0}},
+    PixelsCase{{2000000000, 1000000000}, {96, 96}, {75590551, 37795276}}));
