@@ -18,6 +18,8 @@ PACKAGES=(
   xvfb xauth openbox xdotool x11-utils imagemagick
   # install layout checks and packages
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
+  # an independent RTF reader that checks what our RTF writer produces
+  abiword
   # fuzzing (libFuzzer + sanitizers)
   clang libclang-rt-14-dev
 )

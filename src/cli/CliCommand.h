@@ -21,6 +21,7 @@ int RunInfo(const QStringList &args);
 int RunCreate(const QStringList &args);
 int RunCheck(const QStringList &args);
 int RunRender(const QStringList &args);
+int RunIntro(const QStringList &args);
 
 // Output helpers: UTF-8 to stdout / stderr.
 void PrintOut(const QByteArray &text);

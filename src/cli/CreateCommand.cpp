@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "document/Base64Text.h"
 #include "document/BookDocument.h"
 #include "document/BookFile.h"
 #include "document/FileIo.h"
@@ -11,12 +12,14 @@
 
 namespace {
 const char kUsage[] =
-    "usage: vellora-book create OUT.vlr [--title T] [--author A] [--category C] [--rating N] PICTURE...";
+    "usage: vellora-book create OUT.vlr [--title T] [--author A] [--category C] [--rating N] "
+    "[--intro FILE.rtf] PICTURE...";
 
 struct CreateOptions {
     QString out;
     QString title, author, category;
     int rating = 0;
+    QString intro; // path of the introduction's RTF file
     QStringList pictures;
 };
 
@@ -37,6 +40,7 @@ std::optional<CreateOptions> ParseArgs(const QStringList &args)
             if (a == QLatin1String("--title")) o.title = v;
             else if (a == QLatin1String("--author")) o.author = v;
             else if (a == QLatin1String("--category")) o.category = v;
+            else if (a == QLatin1String("--intro")) o.intro = v;
             else if (a == QLatin1String("--rating")) {
                 bool ok = false;
                 o.rating = v.toInt(&ok);
@@ -72,6 +76,15 @@ int RunCreate(const QStringList &args)
     book.Author = options->author;
     book.Category = options->category;
     book.Rating = options->rating;
+    if (!options->intro.isEmpty()) {
+        const auto rtf = ReadRegularFile(options->intro);
+        if (!rtf) {
+            PrintError(QStringLiteral("cannot read introduction \"%1\", nothing written").arg(options->intro));
+            return kExitFailure;
+        }
+        // The bytes as they are: the book keeps what the editor would stream in.
+        book.Intro = EncodeBase64Text(*rtf);
+    }
     const QString now = FormatCompileTime(QDateTime::currentDateTime());
     for (const QString &picture : options->pictures) {
         const QFileInfo info(picture);

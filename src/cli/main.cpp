@@ -19,15 +19,17 @@ const CliCommand kCommands[] = {
      "Exit status: 0 on success, 1 when the file is not a readable book, 2 on bad arguments.\n",
      RunInfo},
     {"create", "make a new book from picture files",
-     "usage: vellora-book create OUT.vlr [--title T] [--author A] [--category C] [--rating N] PICTURE...\n"
+     "usage: vellora-book create OUT.vlr [--title T] [--author A] [--category C] [--rating N]\n"
+     "                           [--intro FILE.rtf] PICTURE...\n"
      "Writes a new book whose pages are the given pictures in order. Pictures below the\n"
      "program's folder are stored relative to it, so the book works wherever it is installed.\n"
      "  --title T      the book's title\n"
      "  --author A     the author\n"
      "  --category C   the category\n"
      "  --rating N     the star rating, 0 to 5\n"
-     "Exit status: 0 on success, 1 when a picture is missing or a text cannot be stored\n"
-     "(nothing is written then), 2 on bad arguments.\n",
+     "  --intro F      the introduction: the RTF file's bytes, stored unchanged\n"
+     "Exit status: 0 on success, 1 when a picture or the introduction file is missing or a\n"
+     "text cannot be stored (nothing is written then), 2 on bad arguments.\n",
      RunCreate},
     {"check", "check that every picture of a book loads",
      "usage: vellora-book check BOOK.vlr\n"
@@ -47,6 +49,13 @@ const CliCommand kCommands[] = {
      "Exit status: 0 on success, 1 when the picture cannot be loaded or the PNG not written,\n"
      "2 on bad arguments.\n",
      RunRender, true},
+    {"intro", "print a book's introduction",
+     "usage: vellora-book intro BOOK.vlr [--format text|html|rtf]\n"
+     "Reads the book's introduction with the program's RTF reader and prints it as plain\n"
+     "text (paragraphs joined by line feeds, the default), as HTML, or written again as RTF.\n"
+     "A book without introduction prints nothing.\n"
+     "Exit status: 0 on success, 1 when the file is not a readable book, 2 on bad arguments.\n",
+     RunIntro, true},
 };
 
 QByteArray GeneralUsage()

@@ -82,7 +82,13 @@ QString CodePageDecoder::decode(QByteArrayView bytes)
 
 QString CodePageDecoder::flush()
 {
-    QString rest = decoder_.decode(QByteArrayView());
+    // ICU keeps a lone lead byte to itself until something follows it, and
+    // an empty input does not make it let go. A line feed is never a trail
+    // byte in any of these code pages, so it ends the pending character
+    // (as a replacement) and then comes out as itself.
+    QString rest = decoder_.decode(QByteArrayView("\n", 1));
+    if (rest.endsWith(QLatin1Char('\n')))
+        rest.chop(1);
     decoder_.resetState();
     return rest;
 }

@@ -55,3 +55,24 @@ INSTANTIATE_TEST_SUITE_P(Pages, CodePageDecoding, testing::Values(
     DecodeCase{874, "\xa1", u"ก"},
     // Unknown pages decode as Western.
     DecodeCase{4242, "\xe9", u"é"}));
+
+struct LoneLeadCase {
+    int codePage;
+    QByteArray lead;
+};
+
+class LoneLeadByte : public testing::TestWithParam<LoneLeadCase> {};
+
+// A lead byte whose trail never comes shows as one replacement character
+// when the decoder is flushed, and the decoder starts afresh afterwards.
+TEST_P(LoneLeadByte, FlushesAsReplacementCharacter)
+{
+    CodePageDecoder decoder(GetParam().codePage);
+    EXPECT_EQ(decoder.decode(GetParam().lead), QString());
+    EXPECT_EQ(decoder.flush(), QString(QChar(0xfffd)));
+    EXPECT_EQ(decoder.decode("A"), QStringLiteral("A"));
+    EXPECT_EQ(decoder.flush(), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, LoneLeadByte, testing::Values(
+    LoneLeadCase{936, "\xd6"}, LoneLeadCase{950, "\xa4"}, LoneLeadCase{949, "\xb0"}));

@@ -4,7 +4,6 @@
 #include "platform/EmfPicture.h"
 #include "platform/PictureDecoder.h"
 
-#include "GuiApplicationEnvironment.h"
 #include "PictureFixtures.h"
 #include "TestFiles.h"
 
@@ -17,7 +16,6 @@
 
 #include <functional>
 
-static auto *const g_gui = testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
 
 using fixtures::PutLe32;
 

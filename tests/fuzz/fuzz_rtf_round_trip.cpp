@@ -1,0 +1,21 @@
+#include "platform/RtfReader.h"
+#include "platform/RtfWriter.h"
+
+#include <QTextDocument>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    QTextDocument doc;
+    if (!ReadRtf(QByteArrayView(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)), doc))
+        return 0;
+    // Whatever the reader made, the writer's output reads back into a
+    // document that writes the very same bytes.
+    const QByteArray written = WriteRtf(doc);
+    QTextDocument again;
+    if (!ReadRtf(written, again) || WriteRtf(again) != written)
+        __builtin_trap();
+    return 0;
+}
