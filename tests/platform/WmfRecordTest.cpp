@@ -277,4 +277,21 @@ TEST(WmfRecordHatch, HatchedBrushOverOpaqueBackground)
     EXPECT_EQ(Near(image.pixelColor(20, 40), kBlack), Near(image.pixelColor(80, 40), kBlack));
 }
 
+TEST(WmfRecordPattern, DibPatternBrushRepeatsPerPixel)
+{
+    WmfBuilder builder;
+    builder.placeable(0, 0, 50, 50, 2540);  // each metafile unit two pixels
+    builder.record(0x02FA, {5, 0, 0, 0, 0}).record(0x012D, {0});
+    builder.record(0x0142, Words({5, 0}) + MakeDib24(Quadrants())).record(0x012D, {1});
+    builder.record(0x041B, {50, 50, 0, 0});
+    const QImage image = RenderWmf(builder.bytes(), QSize(100, 100));
+    // The 2 x 2 pattern tiles the device pixels, not the metafile units:
+    // a quarter of the picture each, and neighbours differ.
+    for (const QColor &c : {kRed, kGreen, kBlue, kWhite}) {
+        EXPECT_GT(CountNear(image, c, 10), 2200) << c.name().toStdString();
+        EXPECT_LT(CountNear(image, c, 10), 2800) << c.name().toStdString();
+    }
+    EXPECT_NE(image.pixel(50, 50), image.pixel(51, 50));
+}
+
 } // namespace
