@@ -231,6 +231,7 @@ TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, MetafilePages,
-                         ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}}));
+                         ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}},
+                                           MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}));
 
 } // namespace
