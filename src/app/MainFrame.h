@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class CAxPictureView;
+class CBookReader;
 class IdleHook;
 class NumberEdit;
 class PreTranslateFilter;
@@ -51,6 +53,10 @@ public:
     // viewer plugs in here) and the book information form.
     void SetClientViews(QWidget *pictureView, QWidget *editForm);
     QWidget *PictureView() const { return pictureView_; }
+    // The picture view of read mode and the reader that pages through the
+    // saved book in it.
+    CAxPictureView *AxPictureView() const { return axPictureView_; }
+    CBookReader &Reader() { return *reader_; }
     // The book information form; null only while another widget stands in
     // its place.
     CEditFormView *EditForm() const;
@@ -93,10 +99,13 @@ private:
     void OnRecentDocument(int /*position*/) {}
     void OnFileExit();
     void OnSettings() {}
-    void OnViewCommand(int /*id*/) {}
-    void OnNavigate(int /*id*/) {}
-    void OnAutoBrowse(int /*id*/) {}
-    void OnReadingParameters() {}
+    void OnViewCommand(int id);
+    void OnNavigate(int id);
+    void OnAutoBrowse(int id);
+    void OnReadingParameters();
+    // Copies the view's flags and the reader's auto-browse into what the
+    // idle update reads.
+    void SyncViewAndReaderState();
     void SetActivePage(int page);
     void OnAbout();
 
@@ -112,6 +121,8 @@ private:
     QStackedWidget *client_ = nullptr;
     QWidget *pictureView_ = nullptr;
     QWidget *editForm_ = nullptr;
+    CAxPictureView *axPictureView_ = nullptr;
+    std::unique_ptr<CBookReader> reader_;
 
     int acceleratorTable_ = 0;
     bool toolbarShown_ = true;
