@@ -1,6 +1,5 @@
 #include "document/Base64Text.h"
 
-#include <QRandomGenerator>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -37,6 +36,7 @@ TEST_P(Base64Wrapping, BreaksAfterEvery19thFullGroupOnly)
     const QString text = EncodeBase64Text(Bytes(GetParam().bytes));
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), GetParam().lineBreaks);
     EXPECT_EQ(text.endsWith(QStringLiteral("\r\n")), GetParam().endsWithCrLf);
+    EXPECT_EQ(text.size(), (GetParam().bytes + 2) / 3 * 4 + 2 * GetParam().lineBreaks);
     // Every line of full groups is 76 characters.
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
@@ -47,14 +47,6 @@ TEST_P(Base64Wrapping, BreaksAfterEvery19thFullGroupOnly)
 INSTANTIATE_TEST_SUITE_P(Sizes, Base64Wrapping, testing::Values(
     WrapCase{56, 0, false}, WrapCase{57, 1, true}, WrapCase{58, 1, false}, WrapCase{59, 1, false},
     WrapCase{114, 2, true}, WrapCase{115, 2, false}, WrapCase{1, 0, false}));
-
-TEST(Base64Text, FiftyEightBytesGiveALineThenAPaddedGroup)
-{
-    const QString text = EncodeBase64Text(Bytes(58));
-    ASSERT_EQ(text.size(), 76 + 2 + 4);
-    EXPECT_EQ(text.mid(76, 2), QStringLiteral("\r\n"));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("==")));
-}
 
 struct DecodeCase {
     const char16_t *text;
@@ -74,14 +66,3 @@ INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding, testing::Values(
     DecodeCase{u"Zm9v\0YmFy", "foo"}, DecodeCase{u"Zm9v中YmFy", "foobar"},
     // A wide character whose low byte is in the alphabet is still not in it.
     DecodeCase{u"Zm9v\u0141\u0142YmFy", "foobar"}, DecodeCase{u"", ""}, DecodeCase{u"!!!", ""}));
-
-TEST(Base64Text, RandomBytesRoundTrip)
-{
-    QRandomGenerator rng(42);
-    for (int n : {0, 1, 2, 3, 56, 57, 58, 570, 5701, 65536}) {
-        QByteArray b(n, Qt::Uninitialized);
-        for (auto &c : b)
-            c = char(rng.bounded(256));
-        EXPECT_EQ(DecodeBase64Text(EncodeBase64Text(b)), b) << n;
-    }
-}
