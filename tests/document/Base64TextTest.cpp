@@ -13,15 +13,18 @@ QByteArray Bytes(int n, int seed = 1)
 }
 } // namespace
 
-TEST(Base64Text, EncodesStandardVectors)
+class Base64Vectors : public testing::TestWithParam<std::pair<QByteArray, const char *>> {};
+
+TEST_P(Base64Vectors, EncodeAndDecodeBothWays)
 {
-    EXPECT_EQ(EncodeBase64Text("").toStdString(), "");
-    EXPECT_EQ(EncodeBase64Text("f").toStdString(), "Zg==");
-    EXPECT_EQ(EncodeBase64Text("fo").toStdString(), "Zm8=");
-    EXPECT_EQ(EncodeBase64Text("foo").toStdString(), "Zm9v");
-    EXPECT_EQ(EncodeBase64Text("foobar").toStdString(), "Zm9vYmFy");
-    EXPECT_EQ(EncodeBase64Text(QByteArray("\xff\xfe\x00", 3)).toStdString(), "//4A");
+    EXPECT_EQ(EncodeBase64Text(GetParam().first).toStdString(), GetParam().second);
+    EXPECT_EQ(DecodeBase64Text(QString::fromLatin1(GetParam().second)), GetParam().first);
 }
+
+INSTANTIATE_TEST_SUITE_P(Standard, Base64Vectors, testing::Values(
+    std::pair{QByteArray(), ""}, std::pair{QByteArray("f"), "Zg=="}, std::pair{QByteArray("fo"), "Zm8="},
+    std::pair{QByteArray("foo"), "Zm9v"}, std::pair{QByteArray("foobar"), "Zm9vYmFy"},
+    std::pair{QByteArray("\xff\xfe\x00", 3), "//4A"}));
 
 struct WrapCase {
     int bytes;
@@ -61,8 +64,8 @@ TEST_P(Base64Decoding, SkipsNonAlphabetAndStopsAtNul)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding, testing::Values(
-    DecodeCase{u"Zm9v", "foo"}, DecodeCase{u"Zm 9\r\nv", "foo"}, DecodeCase{u"=Z=m=9=v=", "foo"},
+    DecodeCase{u"Zm 9\r\nv", "foo"}, DecodeCase{u"=Z=m=9=v=", "foo"},
     DecodeCase{u"Zg", "f"}, DecodeCase{u"Zm8", "fo"}, DecodeCase{u"Zm9vY", "foo"},
     DecodeCase{u"Zm9v\0YmFy", "foo"}, DecodeCase{u"Zm9v中YmFy", "foobar"},
     // A wide character whose low byte is in the alphabet is still not in it.
-    DecodeCase{u"Zm9v\u0141\u0142YmFy", "foobar"}, DecodeCase{u"", ""}, DecodeCase{u"!!!", ""}));
+    DecodeCase{u"Zm9v\u0141\u0142YmFy", "foobar"}, DecodeCase{u"!!!", ""}));
