@@ -232,14 +232,6 @@ INSTANTIATE_TEST_SUITE_P(Values, ScrollActions, ::testing::Values(
     ScrollCase{SA::Start, 300, 0, 0}, ScrollCase{SA::End, 0, 0, 500}, ScrollCase{SA::Track, 0, 250, 250},
     ScrollCase{SA::Track, 0, 9999, 500}, ScrollCase{SA::Track, 100, -5, 0}));
 
-TEST(ScrollActionsSmallPicture, DoNothingWhenThePictureFits)
-{
-    ViewFixture f(500, 500, 100, 100);
-    EXPECT_FALSE(f.view.Scroll(ScrollAxis::Horizontal, ScrollAction::End));
-    EXPECT_FALSE(f.view.Scroll(ScrollAxis::Vertical, ScrollAction::PageForward));
-    EXPECT_EQ(f.view.Offset(), (IntPoint{0, 0}));
-}
-
 // ---- Wheel: 1000 x 1000 at 100 % in 500 x 500, line step 10, page step 100 ----
 
 struct WheelCase {
@@ -266,8 +258,11 @@ INSTANTIATE_TEST_SUITE_P(Values, VerticalWheel, ::testing::Values(
     WheelCase{-1, {120, 120}, 300, 100}, WheelCase{3, {-40, -40, -40}, 0, 60}, WheelCase{1, {-60, -60}, 0, 20},
     WheelCase{0, {-120}, 0, 0}, WheelCase{INT_MAX, {-120}, 0, 500}, WheelCase{3, {-1200}, 0, 300}));
 
-TEST(Wheel, ScrollsSidewaysOnlyWhenThePictureIsWider)
+TEST(Wheel, ScrollsSidewaysOnlyWhenThePictureIsWiderAndNothingScrollsAPictureThatFits)
 {
+    ViewFixture small(500, 500, 100, 100);
+    EXPECT_FALSE(small.view.Scroll(ScrollAxis::Horizontal, ScrollAction::End));
+    EXPECT_FALSE(small.view.Scroll(ScrollAxis::Vertical, ScrollAction::PageForward));
     ViewFixture flat(500, 500, 1000, 200);
     flat.view.VerticalWheel(-120);  // fits in height: the vertical wheel goes sideways
     EXPECT_EQ(flat.view.Offset(), (IntPoint{30, 0}));
@@ -279,6 +274,7 @@ TEST(Wheel, ScrollsSidewaysOnlyWhenThePictureIsWider)
     ViewFixture narrow(500, 500, 400, 1000);
     narrow.view.HorizontalWheel(120);
     EXPECT_EQ(narrow.view.Offset(), (IntPoint{0, 0}));
+    EXPECT_EQ(small.view.Offset(), (IntPoint{0, 0}));
 }
 
 // ---- Degenerate sizes: no division by zero, no undefined conversion ----
