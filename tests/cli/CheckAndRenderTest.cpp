@@ -50,21 +50,6 @@ TEST(CheckCommand, ReportsEachPictureAndFailsWhenAnyIsBad)
     }
 }
 
-TEST(CheckCommand, AllGoodIsExitZeroAndPathsBelowTheToolAreExpanded)
-{
-    ScratchDir dir;
-    const QString inside = QStringLiteral(VELLORA_BIN_DIR "/check-picture-below-tool.png");
-    WriteAll(inside, Encode(Solid(10, 20, Qt::green), "png"));
-    const QString contracted = QStringLiteral(u"[安装目录]\\check-picture-below-tool.png");
-    const ToolRun run = Tool({QStringLiteral("check"), BookOf(dir, {contracted})});
-    QFile::remove(inside);
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QJsonArray pictures = CheckedPictures(run);
-    ASSERT_EQ(pictures.size(), 1);
-    EXPECT_EQ(pictures[0].toObject()[QStringLiteral("Path")].toString(), contracted);
-    EXPECT_EQ(pictures[0].toObject()[QStringLiteral("height")].toInt(), 20);
-}
-
 struct RenderCase {
     const char *name;
     QStringList sizeArgs;

@@ -4,6 +4,7 @@
 #include "document/Base64Text.h"
 
 #include "BookTool.h"
+#include "PictureFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -59,18 +60,26 @@ TEST(CreateCommand, CreateThenInfoRoundTrips)
     EXPECT_LT(info.out.indexOf("\"Cover\""), info.out.indexOf("\"Intro\""));
 }
 
+// Stored with the placeholder by create, expanded again by check (which exits 0 when all is well).
 TEST(CreateCommand, PicturesBelowTheToolAreStoredWithThePlaceholder)
 {
     ScratchDir dir;
-    const QString inside = QStringLiteral(VELLORA_BIN_DIR "/test-picture-below-tool.bmp");
-    WriteAll(inside, "x");
+    const QString inside = QStringLiteral(VELLORA_BIN_DIR "/test-picture-below-tool.png");
+    WriteAll(inside, fixtures::Encode(fixtures::Solid(10, 20, Qt::green), "png"));
     const ToolRun create = Tool({QStringLiteral("create"), dir.file(QStringLiteral("b.vlr")), inside});
+    const ToolRun check = Tool({QStringLiteral("check"), dir.file(QStringLiteral("b.vlr"))});
     QFile::remove(inside);
     ASSERT_EQ(create.exitCode, 0) << create.err.toStdString();
+    const QString contracted = QStringLiteral("[安装目录]\\test-picture-below-tool.png");
     BookDocument book;
     ASSERT_TRUE(ReadBookFile(dir.file(QStringLiteral("b.vlr")), book));
     ASSERT_EQ(book.Pictures.size(), 1);
-    EXPECT_EQ(book.Pictures[0].Path, QStringLiteral("[安装目录]\\test-picture-below-tool.bmp"));
+    EXPECT_EQ(book.Pictures[0].Path, contracted);
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    const QJsonArray pictures = CheckedPictures(check);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(pictures[0].toObject()[QStringLiteral("Path")].toString(), contracted);
+    EXPECT_EQ(pictures[0].toObject()[QStringLiteral("height")].toInt(), 20);
 }
 
 class IntroOfFixture : public testing::TestWithParam<const char *> {};
