@@ -18,7 +18,7 @@
 
 namespace {
 
-TEST(ReadPropDlg, OpensWithTheReadersValuesAndTheViewsFlags)
+TEST(ReadPropDlg, OpensWithTheReadersValuesAndTheViewsFlagsInDigitOnlyBoxes)
 {
     CReadPropDlg dialog(nullptr);
     dialog.SetValues(5, -2, true, false);
@@ -28,11 +28,7 @@ TEST(ReadPropDlg, OpensWithTheReadersValuesAndTheViewsFlags)
     EXPECT_TRUE(dialog.BorderChecked() && !dialog.CentreChecked());
     EXPECT_EQ(dialog.BorderCheck()->text(), QStringLiteral("显示边框"));
     EXPECT_EQ(dialog.CentreCheck()->text(), QStringLiteral("居中显示"));
-}
-
-TEST(ReadPropDlg, TheEditBoxesTakeDigitsOnly)
-{
-    CReadPropDlg dialog(nullptr);
+    // The edit boxes take digits only.
     QString typed = QStringLiteral("12a");
     int pos = 0;
     EXPECT_EQ(dialog.StepEdit()->validator()->validate(typed, pos), QValidator::Invalid);
