@@ -138,25 +138,7 @@ TEST_F(ScreenAt96, LoadsFromAStreamFromItsPositionOrFromBytes)
 
 // --- drawing -----------------------------------------------------------------
 
-TEST_F(ScreenAt96, RendersA400By300PictureTwiceAsWideIntoAWideRectangle)
-{
-    ScratchDir dir;
-    CPictureHolder holder;
-    ASSERT_TRUE(holder.LoadFromFile(WriteFile(dir, QStringLiteral("p.bmp"), Encode(TwoHalves(400, 300), "bmp"))));
-    EXPECT_EQ(CPictureHolder::HimetricToPixels(holder.NaturalSizeHimetric()), QSize(400, 300));
-    QImage canvas(800, 300, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter p(&canvas);
-        holder.RenderInto(p, QRect(0, 0, 800, 300));
-    }
-    // The red half now spans x 0..399 and the blue half 400..799, both full height.
-    for (const QPoint at : {QPoint(0, 0), QPoint(200, 150), QPoint(396, 299)})
-        EXPECT_TRUE(Near(canvas.pixelColor(at), Qt::red)) << at.x() << "," << at.y();
-    for (const QPoint at : {QPoint(404, 0), QPoint(600, 150), QPoint(799, 299)})
-        EXPECT_TRUE(Near(canvas.pixelColor(at), Qt::blue)) << at.x() << "," << at.y();
-}
-
+// A picture stretched into a wider rectangle: vellora-book render's table (tests/cli).
 TEST_F(ScreenAt96, RenderingFollowsThePaintersMappingAndAnEmptyHolderDrawsNothing)
 {
     CPictureHolder holder;
