@@ -174,26 +174,17 @@ TEST_F(ReaderFixture, AcceptedParametersRestartARunningTimerOnly)
     EXPECT_EQ(std::pair(reader.Step(), reader.Speed()), std::pair(4, 3));
 }
 
-// ---- Redisplay: the typed page arithmetic is PageNavigation's; this is the wiring ----
-
-class Redisplay : public ReaderFixture, public ::testing::WithParamInterface<std::tuple<const char *, int, int>> {};
-
-TEST_P(Redisplay, AppliesTheZoomThenGoesToTheTypedPage)
+// Redisplay: the typed page arithmetic is PageNavigation's; this is the wiring.
+TEST_F(ReaderFixture, RedisplayAppliesTheZoomThenGoesToTheTypedPageUnlessItIsShown)
 {
-    const auto [typed, page, loads] = GetParam();
     Open(MakeBook(10));
-    reader.SetCurrentPage(2);
-    pageBox.setText(QString::fromUtf8(typed));
-    reader.OnRedisplay();
-    EXPECT_EQ(view.typedZooms, 1);
-    EXPECT_EQ(reader.CurrentPage(), page);
-    EXPECT_EQ(view.shown.size(), loads);
+    for (const char *typed : {"6", "6", "999"}) {
+        pageBox.setText(QString::fromUtf8(typed));
+        reader.OnRedisplay();
+    }
+    EXPECT_EQ(view.typedZooms, 3);
+    EXPECT_EQ(view.shown, (QStringList{PagePath(5), PagePath(9)}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, Redisplay, ::testing::Values(std::tuple{"999", 9, 1}, std::tuple{"3", 2, 0},
-                                                              std::tuple{"6", 5, 1}));
-
-// ---- Reading state ----
 
 TEST_F(ReaderFixture, SavedValuesComeBack)
 {
