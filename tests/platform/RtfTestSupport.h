@@ -3,6 +3,8 @@
 // Helpers shared by the RTF tests: reading a snippet into a document and
 // looking at the formats at a given character.
 
+#include "Cases.h"
+#include "TestFiles.h"
 #include "platform/RtfReader.h"
 
 #include <QTextBlock>
@@ -10,6 +12,11 @@
 #include <QTextDocument>
 
 #include <memory>
+
+inline QByteArray RtfFixture(const char *name)
+{
+    return ReadAll(QStringLiteral(VELLORA_TEST_DATA "/rtf/") + QLatin1String(name));
+}
 
 inline std::unique_ptr<QTextDocument> ReadRtfText(QByteArrayView rtf)
 {
