@@ -45,12 +45,10 @@ INSTANTIATE_TEST_SUITE_P(Files, ProducerFixture,
                                          "pandoc-from-md", "latex2rtf-from-tex", "enscript-from-txt", "pod-simple-rtf-from-pod"),
                          CaseName());
 
-enum class Check { Bold, Italic, Underline, Strike, PointSize, Foreground, Alignment, Family };
-
 struct FormatCase {
     const char *file;
     const char16_t *needle;
-    Check check;
+    Property property;
     double value;           // points, alignment flags, or 1 for "on"
     const char *text = "";  // colour name or font family
 };
@@ -63,39 +61,29 @@ TEST_P(FixtureFormat, CarriesTheFormat)
     const auto doc = ReadRtfText(RtfFixture(c.file));
     const QString needle = QString::fromUtf16(c.needle);
     ASSERT_TRUE(doc->toPlainText().contains(needle)) << c.file;
-    const QTextCharFormat f = FormatOf(*doc, needle);
-    switch (c.check) {
-    case Check::Bold: EXPECT_EQ(f.fontWeight() >= QFont::Bold, c.value != 0); break;
-    case Check::Italic: EXPECT_EQ(f.fontItalic(), c.value != 0); break;
-    case Check::Underline: EXPECT_EQ(f.fontUnderline(), c.value != 0); break;
-    case Check::Strike: EXPECT_EQ(f.fontStrikeOut(), c.value != 0); break;
-    case Check::PointSize: EXPECT_DOUBLE_EQ(f.fontPointSize(), c.value); break;
-    case Check::Foreground: EXPECT_EQ(f.foreground().color(), QColor(QLatin1String(c.text))); break;
-    case Check::Alignment:
-        EXPECT_EQ(int(BlockWith(*doc, needle).blockFormat().alignment() & Qt::AlignHorizontal_Mask), int(c.value));
-        break;
-    case Check::Family: EXPECT_EQ(f.fontFamilies().toStringList().value(0), QString::fromUtf8(c.text)); break;
-    }
+    ExpectFormat(FormatOf(*doc, needle), BlockWith(*doc, needle).blockFormat(), c.property, c.value, c.text);
 }
 
 const char *const kLo = "lo-from-fodt.rtf", *const kPandoc = "pandoc-from-md.rtf", *const kPod = "pod-simple-rtf-from-pod.rtf",
                   *const kGbk = "re20-gbk-hex.rtf", *const k1252 = "re-ansicpg1252-font134.rtf";
 
+using P = Property;
+
 INSTANTIATE_TEST_SUITE_P(Files, FixtureFormat, testing::Values(
-    FormatCase{kLo, u"Bold ", Check::Bold, 1}, FormatCase{kLo, u"Plain", Check::Bold, 0},
-    FormatCase{kLo, u"italic ", Check::Italic, 1}, FormatCase{kLo, u"underline ", Check::Underline, 1},
-    FormatCase{kLo, u"Red ", Check::Foreground, 0, "#ff0000"}, FormatCase{kLo, u"Green ", Check::Foreground, 0, "#008000"},
-    FormatCase{kLo, u"9pt", Check::PointSize, 9}, FormatCase{kLo, u"小字", Check::PointSize, 9},
-    FormatCase{kLo, u"28pt", Check::PointSize, 28}, FormatCase{kLo, u"Plain", Check::PointSize, 12},
-    FormatCase{kLo, u"Centred", Check::Alignment, double(Qt::AlignHCenter)},
-    FormatCase{kLo, u"Right-aligned", Check::Alignment, double(Qt::AlignRight)},
-    FormatCase{kPandoc, u"Heading", Check::PointSize, 18}, FormatCase{kPandoc, u"粗体", Check::Bold, 1},
-    FormatCase{kPandoc, u"斜体", Check::Italic, 1}, FormatCase{kPandoc, u"strike", Check::Strike, 1},
-    FormatCase{kPandoc, u"代码", Check::Family, 0, "Courier"}, FormatCase{kPandoc, u"链接", Check::Underline, 1},
-    FormatCase{kPod, u"Bold", Check::Bold, 1}, FormatCase{kPod, u"Heading", Check::PointSize, 16},
-    FormatCase{kGbk, u"小猫", Check::PointSize, 9}, FormatCase{kGbk, u"小猫", Check::Family, 0, "宋体"},
-    FormatCase{k1252, u"蜜蜂", Check::Family, 0, "SimSun"},
-    FormatCase{k1252, u"café", Check::Family, 0, "Microsoft Sans Serif"}, FormatCase{k1252, u"café", Check::PointSize, 8.5}));
+    FormatCase{kLo, u"Bold ", P::Bold, 1}, FormatCase{kLo, u"Plain", P::Bold, 0},
+    FormatCase{kLo, u"italic ", P::Italic, 1}, FormatCase{kLo, u"underline ", P::Underline, 1},
+    FormatCase{kLo, u"Red ", P::Foreground, 1, "#ff0000"}, FormatCase{kLo, u"Green ", P::Foreground, 1, "#008000"},
+    FormatCase{kLo, u"9pt", P::Points, 9}, FormatCase{kLo, u"小字", P::Points, 9},
+    FormatCase{kLo, u"28pt", P::Points, 28}, FormatCase{kLo, u"Plain", P::Points, 12},
+    FormatCase{kLo, u"Centred", P::Align, double(Qt::AlignHCenter)},
+    FormatCase{kLo, u"Right-aligned", P::Align, double(Qt::AlignRight)},
+    FormatCase{kPandoc, u"Heading", P::Points, 18}, FormatCase{kPandoc, u"粗体", P::Bold, 1},
+    FormatCase{kPandoc, u"斜体", P::Italic, 1}, FormatCase{kPandoc, u"strike", P::Strike, 1},
+    FormatCase{kPandoc, u"代码", P::Family, 0, "Courier"}, FormatCase{kPandoc, u"链接", P::Underline, 1},
+    FormatCase{kPod, u"Bold", P::Bold, 1}, FormatCase{kPod, u"Heading", P::Points, 16},
+    FormatCase{kGbk, u"小猫", P::Points, 9}, FormatCase{kGbk, u"小猫", P::Family, 0, "宋体"},
+    FormatCase{k1252, u"蜜蜂", P::Family, 0, "SimSun"},
+    FormatCase{k1252, u"café", P::Family, 0, "Microsoft Sans Serif"}, FormatCase{k1252, u"café", P::Points, 8.5}));
 
 // AbiWord's text of our RTF: UTF-8, each paragraph ended by a line feed.
 QString AbiWordText(const QByteArray &rtf)

@@ -120,9 +120,6 @@ INSTANTIATE_TEST_SUITE_P(Destinations, ReaderText, testing::Values(
 // --- formats ---------------------------------------------------------------
 
 // What a case checks on the character "X" (or on its paragraph).
-enum class Property { Bold, Italic, Underline, UnderlineStyle, Strike, VAlign, Points, Family, Foreground, Background,
-                      Align, Left, Right, Indent, Top, Bottom, LineHeight, LineType };
-
 struct FormatCase {
     const char *name;
     const char *body;
@@ -139,30 +136,7 @@ TEST_P(ReaderFormat, AppliesTheFormat)
     const auto doc = ReadRtfText(RtfWithBody(c.body));
     const int at = int(RawText(*doc).indexOf(QLatin1Char('X')));
     ASSERT_GE(at, 0);
-    const QTextCharFormat f = FormatAt(*doc, at);
-    const QTextBlockFormat b = BlockWith(*doc, QStringLiteral("X")).blockFormat();
-    const auto brush = [&](QTextFormat::Property p) { return f.hasProperty(p) ? f.brushProperty(p).color() : QColor(); };
-    const QColor colour = c.value == 0 ? QColor() : QColor(QLatin1String(c.text));
-    switch (c.property) {
-    case Property::Bold: EXPECT_EQ(f.fontWeight() >= QFont::Bold, c.value != 0); break;
-    case Property::Italic: EXPECT_EQ(f.fontItalic(), c.value != 0); break;
-    case Property::Underline: EXPECT_EQ(f.fontUnderline(), c.value != 0); break;
-    case Property::UnderlineStyle: EXPECT_EQ(int(f.underlineStyle()), int(c.value)); break;
-    case Property::Strike: EXPECT_EQ(f.fontStrikeOut(), c.value != 0); break;
-    case Property::VAlign: EXPECT_EQ(int(f.verticalAlignment()), int(c.value)); break;
-    case Property::Points: EXPECT_DOUBLE_EQ(f.fontPointSize(), c.value); break;
-    case Property::Family: EXPECT_EQ(f.fontFamilies().toStringList().value(0), QLatin1String(c.text)); break;
-    case Property::Foreground: EXPECT_EQ(brush(QTextFormat::ForegroundBrush), colour); break;
-    case Property::Background: EXPECT_EQ(brush(QTextFormat::BackgroundBrush), colour); break;
-    case Property::Align: EXPECT_EQ(int(b.alignment() & Qt::AlignHorizontal_Mask), int(c.value)); break;
-    case Property::Left: EXPECT_DOUBLE_EQ(b.leftMargin(), c.value); break;
-    case Property::Right: EXPECT_DOUBLE_EQ(b.rightMargin(), c.value); break;
-    case Property::Indent: EXPECT_DOUBLE_EQ(b.textIndent(), c.value); break;
-    case Property::Top: EXPECT_DOUBLE_EQ(b.topMargin(), c.value); break;
-    case Property::Bottom: EXPECT_DOUBLE_EQ(b.bottomMargin(), c.value); break;
-    case Property::LineHeight: EXPECT_DOUBLE_EQ(b.lineHeight(), c.value); break;
-    case Property::LineType: EXPECT_EQ(b.lineHeightType(), int(c.value)); break;
-    }
+    ExpectFormat(FormatAt(*doc, at), BlockWith(*doc, QStringLiteral("X")).blockFormat(), c.property, c.value, c.text);
 }
 
 using P = Property;
