@@ -2,20 +2,14 @@
 // were made from, rendered by QSvgRenderer at the same sizes.
 
 #include "TestFiles.h"
-#include "WmfTestImages.h"
+#include "WmfBuilder.h"
 
 #include <QSvgRenderer>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-QString Fixture(const char *name)
-{
-    return QStringLiteral(VELLORA_TEST_DATA "/metafiles/") + QLatin1String(name);
-}
+QByteArray Fixture(const char *name) { return ReadAll(QStringLiteral(VELLORA_TEST_DATA "/metafiles/") + QLatin1String(name)); }
 
 struct FixtureCase {
     const char *wmf;
@@ -26,82 +20,67 @@ struct FixtureCase {
     double maxDifference;
 };
 
-void PrintTo(const FixtureCase &c, std::ostream *os) { *os << c.wmf << " x" << c.scale; }
+const FixtureCase kShapes{"wmf_lo_shapes.wmf", "mf_shapes.svg", {10000, 7500}, {9288, 6788}, 1.0, 6.0};
+const FixtureCase kText{"wmf_lo_text.wmf", "mf_text.svg", {12000, 6000}, {11268, 5268}, 1.0, 4.0};
+
+FixtureCase At(FixtureCase c, double scale)
+{
+    c.scale = scale;
+    return c;
+}
+
+QSize PixelsAt(QSize himetric, double scale)
+{
+    return QSize(int(std::lround(himetric.width() * 96.0 / 2540 * scale)), int(std::lround(himetric.height() * 96.0 / 2540 * scale)));
+}
 
 // The office program cut an equal margin from every side of the page; the
 // SVG is rendered with that same crop.
 QImage RenderSvgCropped(const FixtureCase &c, QSize size)
 {
-    QSvgRenderer svg(Fixture(c.svg));
+    QSvgRenderer svg(QStringLiteral(VELLORA_TEST_DATA "/metafiles/") + QLatin1String(c.svg));
     const QRectF box = svg.viewBoxF();
-    const double perHimetricX = box.width() / c.svgHimetric.width();
-    const double perHimetricY = box.height() / c.svgHimetric.height();
-    const double mx = (c.svgHimetric.width() - c.natural.width()) / 2.0 * perHimetricX;
-    const double my = (c.svgHimetric.height() - c.natural.height()) / 2.0 * perHimetricY;
+    const double mx = (c.svgHimetric.width() - c.natural.width()) / 2.0 * box.width() / c.svgHimetric.width();
+    const double my = (c.svgHimetric.height() - c.natural.height()) / 2.0 * box.height() / c.svgHimetric.height();
     svg.setViewBox(box.adjusted(mx, my, -mx, -my));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = White(size);
     QPainter painter(&image);
     svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
 }
 
-QSize PixelsAt(QSize himetric, double scale)
-{
-    return QSize(int(std::lround(himetric.width() * 96.0 / 2540 * scale)),
-                 int(std::lround(himetric.height() * 96.0 / 2540 * scale)));
-}
-
 class WmfFixtures : public testing::TestWithParam<FixtureCase> {};
-
-TEST_P(WmfFixtures, NaturalSizeIsTheHeadersFrame)
-{
-    const DecodedPicturePtr picture = DecodeWmfPicture(ReadAll(Fixture(GetParam().wmf)));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->NaturalSizeHimetric(), GetParam().natural);
-}
 
 TEST_P(WmfFixtures, LooksLikeTheDrawingItWasMadeFrom)
 {
     const FixtureCase &c = GetParam();
+    const DecodedPicturePtr picture = DecodeWmfPicture(Fixture(c.wmf));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->NaturalSizeHimetric(), c.natural);  // the header's frame
     const QSize size = PixelsAt(c.natural, c.scale);
-    const QImage played = RenderWmf(ReadAll(Fixture(c.wmf)), size);
     const QImage reference = RenderSvgCropped(c, size);
-    ASSERT_FALSE(played.isNull());
-    const double difference = MeanDifference(played, reference);
+    const double difference = MeanDifference(RenderWmf(Fixture(c.wmf), size), reference);
     EXPECT_LT(difference, c.maxDifference);
-    // Far closer than a page with nothing on it.
-    QImage blank(size, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    EXPECT_LT(difference, MeanDifference(blank, reference) * 0.25);
+    EXPECT_LT(difference, MeanDifference(White(size), reference) * 0.25);  // far closer than a blank page
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, WmfFixtures, testing::Values(
-    FixtureCase{"wmf_lo_shapes.wmf", "mf_shapes.svg", {10000, 7500}, {9288, 6788}, 1.0, 6.0},
-    FixtureCase{"wmf_lo_shapes.wmf", "mf_shapes.svg", {10000, 7500}, {9288, 6788}, 2.0, 6.0},
-    FixtureCase{"wmf_lo_text.wmf", "mf_text.svg", {12000, 6000}, {11268, 5268}, 1.0, 4.0},
-    FixtureCase{"wmf_lo_text.wmf", "mf_text.svg", {12000, 6000}, {11268, 5268}, 2.0, 4.0}));
+INSTANTIATE_TEST_SUITE_P(Files, WmfFixtures, testing::Values(kShapes, At(kShapes, 2.0), kText, At(kText, 2.0)));
 
 TEST(WmfFixture, ChineseTextIsDrawnWhereTheDrawingHasIt)
 {
-    const FixtureCase c{"wmf_lo_text.wmf", "mf_text.svg", {12000, 6000}, {11268, 5268}, 2.0, 0};
-    const QSize size = PixelsAt(c.natural, c.scale);
-    const QImage played = RenderWmf(ReadAll(Fixture(c.wmf)), size);
-    const QImage reference = RenderSvgCropped(c, size);
+    const QSize size = PixelsAt(kText.natural, 2.0);
+    const QImage played = RenderWmf(Fixture(kText.wmf), size);
+    const QImage reference = RenderSvgCropped(kText, size);
     // The Chinese line is the only dark red ink in the drawing.
     const QColor red(0xC0, 0, 0);
     QRect refBox, playedBox;
     int refCount = 0, playedCount = 0;
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
-            if (Near(reference.pixelColor(x, y), red, 50)) {
-                refBox |= QRect(x, y, 1, 1);
-                ++refCount;
-            }
-            if (Near(played.pixelColor(x, y), red, 50)) {
-                playedBox |= QRect(x, y, 1, 1);
-                ++playedCount;
-            }
+            if (Near(reference.pixelColor(x, y), red, 50))
+                refBox |= QRect(x, y, 1, 1), ++refCount;
+            if (Near(played.pixelColor(x, y), red, 50))
+                playedBox |= QRect(x, y, 1, 1), ++playedCount;
         }
     ASSERT_GT(refCount, 1000);
     EXPECT_NEAR(playedCount, refCount, refCount * 0.25);
@@ -110,37 +89,25 @@ TEST(WmfFixture, ChineseTextIsDrawnWhereTheDrawingHasIt)
     EXPECT_NEAR(playedBox.width(), refBox.width(), size.width() * 0.05);
 }
 
-TEST(WmfFixture, PlainFileTakesItsWindowAt1440UnitsPerInch)
+TEST(WmfFixture, PlainFileTakesItsWindowAt1440UnitsPerInchAndDrawsLikeThePlaceableOne)
 {
-    const DecodedPicturePtr picture =
-        DecodeWmfPicture(ReadAll(Fixture("wmf_lo_shapes_nonplaceable.wmf")));
+    const DecodedPicturePtr picture = DecodeWmfPicture(Fixture("wmf_lo_shapes_nonplaceable.wmf"));
     ASSERT_TRUE(picture);
-    // SETWINDOWEXT 9288 x 6788 at 1440 units per inch.
-    EXPECT_EQ(picture->NaturalSizeHimetric(), QSize(16383, 11973));
-}
-
-TEST(WmfFixture, PlainFileDrawsLikeThePlaceableOne)
-{
+    EXPECT_EQ(picture->NaturalSizeHimetric(), QSize(16383, 11973));  // SETWINDOWEXT 9288 x 6788
     const QSize size(351, 257);
-    const QImage plain = RenderWmf(ReadAll(Fixture("wmf_lo_shapes_nonplaceable.wmf")), size);
-    const QImage placeable = RenderWmf(ReadAll(Fixture("wmf_lo_shapes.wmf")), size);
-    EXPECT_LT(MeanDifference(plain, placeable), 0.5);
+    EXPECT_LT(MeanDifference(RenderWmf(Fixture("wmf_lo_shapes_nonplaceable.wmf"), size), RenderWmf(Fixture(kShapes.wmf), size)), 0.5);
 }
 
-TEST(WmfFixture, FileCutInsideItsFirstRecordDoesNotDecode)
+TEST(WmfFixture, CutFilesDrawWhatTheyHave)
 {
     // The first record of this file is a long comment; the cut falls in it,
     // so not one record is whole.
-    const QByteArray bytes = ReadAll(Fixture("broken_truncated.wmf"));
-    ASSERT_EQ(bytes.size(), 1000);
-    EXPECT_FALSE(DecodeWmfPicture(bytes));
-}
-
-TEST(WmfFixture, FileCutLaterDrawsWhatItHas)
-{
+    const QByteArray broken = Fixture("broken_truncated.wmf");
+    ASSERT_EQ(broken.size(), 1000);
+    EXPECT_FALSE(DecodeWmfPicture(broken));
     // Cut inside the first record of the orange line (byte 15430 onwards):
     // the rectangle, ellipse and triangle before it are whole.
-    const QByteArray cutBytes = ReadAll(Fixture("wmf_lo_shapes.wmf")).left(15440);
+    const QByteArray cutBytes = Fixture(kShapes.wmf).left(15440);
     const DecodedPicturePtr picture = DecodeWmfPicture(cutBytes);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->NaturalSizeHimetric(), QSize(9288, 6788));
@@ -148,15 +115,12 @@ TEST(WmfFixture, FileCutLaterDrawsWhatItHas)
     EXPECT_GT(CountNear(cut, QColor(0xE0, 0x30, 0x30)), 2000);
     EXPECT_GT(CountNear(cut, QColor(0x30, 0x50, 0xE0)), 2000);
     EXPECT_LT(CountNear(cut, QColor(0xFF, 0x80, 0x00)), 20);  // the orange line is cut off
-}
-
-TEST(WmfFixture, EveryPrefixOfAFileIsSafe)
-{
-    const QByteArray whole = ReadAll(Fixture("wmf_lo_text.wmf"));
+    // Every prefix is safe; without whole headers nothing decodes.
+    const QByteArray whole = Fixture(kText.wmf);
     for (qsizetype n = 0; n < whole.size(); n += 37) {
         const QImage image = RenderWmf(whole.left(n), QSize(40, 20));
         if (n < 40) {
-            EXPECT_TRUE(image.isNull()) << n;  // not even the headers
+            EXPECT_TRUE(image.isNull()) << n;
         }
     }
 }
@@ -166,8 +130,8 @@ TEST(WmfFixture, EightHundredPercentStaysSharp)
     // At eight times the natural size the rectangle's edge still turns from
     // white to red within two pixels, as a drawing does and a bitmap
     // stretched to that size does not.
-    const QSize size = PixelsAt(QSize(9288, 6788), 8.0);
-    const QImage image = RenderWmf(ReadAll(Fixture("wmf_lo_shapes.wmf")), size);
+    const QSize size = PixelsAt(kShapes.natural, 8.0);
+    const QImage image = RenderWmf(Fixture(kShapes.wmf), size);
     const QColor red(0xE0, 0x30, 0x30);
     const int row = size.height() * 90 / 514;  // through the middle of the red rectangle
     int firstRed = -1;
@@ -178,10 +142,8 @@ TEST(WmfFixture, EightHundredPercentStaysSharp)
     int between = 0;
     for (int x = firstRed - 20; x < firstRed; ++x) {
         const QColor c = image.pixelColor(x, row);
-        if (!Near(c, Qt::white, 10) && !Near(c, red, 10) && !Near(c, Qt::black, 60))
-            ++between;
+        between += !Near(c, Qt::white, 10) && !Near(c, red, 10) && !Near(c, Qt::black, 60);
     }
     EXPECT_LE(between, 2);
 }
-
 } // namespace

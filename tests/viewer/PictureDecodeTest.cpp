@@ -6,16 +6,15 @@
 #include "TestFiles.h"
 
 #include <QImage>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QString WriteJpeg(const ScratchDir &dir, const QString &name, QSize size, QColor colour = Qt::darkCyan)
+QString WriteJpeg(const ScratchDir &dir, const QString &name, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
+    image.fill(Qt::darkCyan);
     const QString path = dir.file(name);
     image.save(path, "JPG", 90);
     return path;
@@ -30,9 +29,16 @@ CZoomScrollImpl FitWidthLayout(int width, int height)
     return layout;
 }
 
+DecodeRequest RequestFor(const QString &path, const CZoomScrollImpl &layout = {})
+{
+    DecodeRequest request;
+    request.path = path;
+    request.layout = layout;
+    return request;
+}
+
 struct ReductionCase {
-    QSize full;
-    QSize display;
+    QSize full, display;
     int expected;
 };
 
@@ -43,14 +49,11 @@ TEST_P(Reduction, IsTheLargestPowerOfTwoThatStillCoversTheDisplay)
     EXPECT_EQ(ReductionFor(GetParam().full, GetParam().display), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, Reduction,
-                         ::testing::Values(ReductionCase{{6000, 4000}, {1500, 1000}, 4},
-                                           ReductionCase{{6000, 4000}, {1501, 1000}, 2},
-                                           ReductionCase{{6000, 4000}, {600, 400}, 8},
-                                           ReductionCase{{6000, 4000}, {6000, 4000}, 1},
-                                           ReductionCase{{6000, 4000}, {24000, 16000}, 1},
-                                           ReductionCase{{1001, 1001}, {126, 126}, 8},  // 1001/8 rounds up to 126
-                                           ReductionCase{{1920, 1080}, {1600, 900}, 1}));
+INSTANTIATE_TEST_SUITE_P(Values, Reduction, ::testing::Values(
+    ReductionCase{{6000, 4000}, {1500, 1000}, 4}, ReductionCase{{6000, 4000}, {1501, 1000}, 2},
+    ReductionCase{{6000, 4000}, {600, 400}, 8}, ReductionCase{{6000, 4000}, {24000, 16000}, 1},
+    ReductionCase{{1001, 1001}, {126, 126}, 8},  // 1001/8 rounds up to 126
+    ReductionCase{{1920, 1080}, {1600, 900}, 1}));
 
 TEST(ExpectedDisplaySize, FollowsTheViewsArithmetic)
 {
@@ -63,9 +66,7 @@ TEST(ExpectedDisplaySize, FollowsTheViewsArithmetic)
 TEST(DecodePagePicture, DecodesAJpegAtTheReductionTheViewNeeds)
 {
     ScratchDir dir;
-    DecodeRequest request;
-    request.path = WriteJpeg(dir, QStringLiteral("big.jpg"), QSize(1600, 1200));
-    request.layout = FitWidthLayout(400, 300);
+    DecodeRequest request = RequestFor(WriteJpeg(dir, QStringLiteral("big.jpg"), QSize(1600, 1200)), FitWidthLayout(400, 300));
     const PagePicturePtr picture = DecodePagePicture(request);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->pixelSize, QSize(1600, 1200));
@@ -73,7 +74,6 @@ TEST(DecodePagePicture, DecodesAJpegAtTheReductionTheViewNeeds)
     EXPECT_EQ(picture->raster.format(), QImage::Format_RGB32);
     EXPECT_TRUE(picture->IsReduced());
     EXPECT_EQ(picture->displayCopy.size(), QSize(400, 300));
-
     request.fullResolution = true;
     const PagePicturePtr full = DecodePagePicture(request);
     ASSERT_TRUE(full);
@@ -84,129 +84,13 @@ TEST(DecodePagePicture, DecodesAJpegAtTheReductionTheViewNeeds)
 TEST(DecodePagePicture, RefusesWhatIsNoPicture)
 {
     ScratchDir dir;
-    DecodeRequest request;
-    EXPECT_FALSE(DecodePagePicture(request));
-    request.path = dir.file(QStringLiteral("missing.jpg"));
-    EXPECT_FALSE(DecodePagePicture(request));
-    request.path = dir.file(QStringLiteral("text.jpg"));
-    ASSERT_TRUE(WriteAll(request.path, QByteArray("not a picture at all")));
-    EXPECT_FALSE(DecodePagePicture(request));
-    request.path = dir.path();
-    EXPECT_FALSE(DecodePagePicture(request));
-    // A JPEG cut short after its header.
-    const QString whole = WriteJpeg(dir, QStringLiteral("whole.jpg"), QSize(64, 64));
-    request.path = dir.file(QStringLiteral("cut.jpg"));
-    ASSERT_TRUE(WriteAll(request.path, ReadAll(whole).left(20)));
-    EXPECT_FALSE(DecodePagePicture(request));
+    const QString text = dir.file(QStringLiteral("text.jpg"));
+    ASSERT_TRUE(WriteAll(text, QByteArray("not a picture at all")));
+    const QString cut = dir.file(QStringLiteral("cut.jpg"));  // a JPEG cut short after its header
+    ASSERT_TRUE(WriteAll(cut, ReadAll(WriteJpeg(dir, QStringLiteral("whole.jpg"), QSize(64, 64))).left(20)));
+    for (const QString &path : {QString(), dir.file(QStringLiteral("missing.jpg")), text, dir.path(), cut})
+        EXPECT_FALSE(DecodePagePicture(RequestFor(path))) << path.toStdString();
 }
-
-// ---- The cache ----
-
-DecodeRequest RequestFor(const QString &path, const CZoomScrollImpl &layout)
-{
-    DecodeRequest request;
-    request.path = path;
-    request.layout = layout;
-    return request;
-}
-
-TEST(DecodeCache, APrefetchedPictureIsServedWithoutDecoding)
-{
-    ScratchDir dir;
-    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(800, 600));
-    const CZoomScrollImpl layout = FitWidthLayout(400, 300);
-    CPictureDecodeCache cache;
-    cache.Prefetch({RequestFor(a, layout)});
-    cache.WaitForWorkers();
-    ASSERT_TRUE(cache.Obtain(RequestFor(a, layout)));
-    EXPECT_EQ(cache.Statistics().hits, 1);
-    EXPECT_EQ(cache.Statistics().decodes, 0);
-}
-
-TEST(DecodeCache, AColdPictureIsDecodedOnTheCallersThread)
-{
-    ScratchDir dir;
-    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(800, 600));
-    CPictureDecodeCache cache;
-    const PagePicturePtr first = cache.Obtain(RequestFor(a, FitWidthLayout(400, 300)));
-    ASSERT_TRUE(first);
-    EXPECT_EQ(cache.Statistics().decodes, 1);
-    EXPECT_EQ(cache.Obtain(RequestFor(a, FitWidthLayout(400, 300))), first);
-    EXPECT_EQ(cache.Statistics().hits, 1);
-}
-
-TEST(DecodeCache, AReducedPictureIsNotEnoughForALargerView)
-{
-    ScratchDir dir;
-    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(1600, 1200));
-    CPictureDecodeCache cache;
-    const PagePicturePtr small = cache.Obtain(RequestFor(a, FitWidthLayout(400, 300)));
-    const PagePicturePtr large = cache.Obtain(RequestFor(a, FitWidthLayout(1600, 1200)));
-    ASSERT_TRUE(small && large);
-    EXPECT_EQ(small->raster.width(), 400);
-    EXPECT_EQ(large->raster.width(), 1600);
-    EXPECT_EQ(cache.Statistics().decodes, 2);
-}
-
-TEST(DecodeCache, AFileReplacedOnDiskIsDecodedAfresh)
-{
-    ScratchDir dir;
-    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(200, 100));
-    CPictureDecodeCache cache;
-    const CZoomScrollImpl layout = FitWidthLayout(400, 300);
-    ASSERT_TRUE(cache.Obtain(RequestFor(a, layout)));
-    WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(300, 100));
-    const PagePicturePtr again = cache.Obtain(RequestFor(a, layout));
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->pixelSize, QSize(300, 100));
-}
-
-TEST(DecodeCache, StaysWithinItsByteBudget)
-{
-    ScratchDir dir;
-    const CZoomScrollImpl layout;  // 100 %: every picture decoded whole
-    const qint64 onePicture = 400 * 300 * 4;
-    CPictureDecodeCache cache(3 * onePicture);
-    for (int i = 0; i < 8; ++i) {
-        const QString path = WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(400, 300));
-        ASSERT_TRUE(cache.Obtain(RequestFor(path, layout)));
-    }
-    EXPECT_LE(cache.CachedBytes(), 3 * onePicture);
-    EXPECT_EQ(cache.CachedCount(), 3);
-}
-
-TEST(DecodeCache, PrefetchesOfPagesLeftBehindAreDropped)
-{
-    ScratchDir dir;
-    const CZoomScrollImpl layout;
-    QList<DecodeRequest> many;
-    for (int i = 0; i < 12; ++i)
-        many.append(RequestFor(WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(2000, 1500)), layout));
-    const QString other = WriteJpeg(dir, QStringLiteral("other.jpg"), QSize(600, 400));
-    CPictureDecodeCache cache(CPictureDecodeCache::kDefaultByteBudget, 1);
-    cache.Prefetch(many);
-    cache.Prefetch({RequestFor(other, layout)});
-    cache.WaitForWorkers();
-    // With one worker only the decode that had started before the second
-    // prefetch (or, on a fast machine, one more) ran; the rest were dropped.
-    EXPECT_LE(cache.CachedCount(), 3);
-    ASSERT_TRUE(cache.Obtain(RequestFor(other, layout)));
-    EXPECT_EQ(cache.Statistics().hits, 1);
-}
-
-TEST(DecodeCache, AFailedPrefetchFallsBackToADecodeThatAlsoFails)
-{
-    ScratchDir dir;
-    const QString missing = dir.file(QStringLiteral("missing.jpg"));
-    CPictureDecodeCache cache;
-    cache.Prefetch({RequestFor(missing, CZoomScrollImpl())});
-    EXPECT_FALSE(cache.Obtain(RequestFor(missing, CZoomScrollImpl())));
-    EXPECT_EQ(cache.CachedCount(), 0);
-}
-
-} // namespace
-
-namespace {
 
 struct MetafileCase {
     const char *file;
@@ -217,8 +101,7 @@ class MetafilePages : public ::testing::TestWithParam<MetafileCase> {};
 
 TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
 {
-    DecodeRequest request;
-    request.path = QStringLiteral(VELLORA_TEST_DATA "/viewer/") + QString::fromUtf8(GetParam().file);
+    DecodeRequest request = RequestFor(QStringLiteral(VELLORA_TEST_DATA "/viewer/") + QString::fromUtf8(GetParam().file));
     request.dpi = QSize(96, 96);
     // Enhanced metafiles are converted by the helper program beside ours.
     SetApplicationDirectory(QStringLiteral(VELLORA_BIN_DIR "/"));
@@ -230,8 +113,76 @@ TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
     EXPECT_EQ(picture->pixelSize, GetParam().pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, MetafilePages,
-                         ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}},
-                                           MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}));
+INSTANTIATE_TEST_SUITE_P(Values, MetafilePages, ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}},
+                                                                  MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}));
+
+// ---- The cache (a prefetched page served without decoding is checked through the view) ----
+
+TEST(DecodeCache, AColdPictureIsDecodedOnceAndAReducedOneIsNotEnoughForALargerView)
+{
+    ScratchDir dir;
+    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(1600, 1200));
+    CPictureDecodeCache cache;
+    const PagePicturePtr small = cache.Obtain(RequestFor(a, FitWidthLayout(400, 300)));
+    ASSERT_TRUE(small);
+    EXPECT_EQ(cache.Obtain(RequestFor(a, FitWidthLayout(400, 300))), small);
+    EXPECT_EQ(cache.Statistics().hits, 1);
+    const PagePicturePtr large = cache.Obtain(RequestFor(a, FitWidthLayout(1600, 1200)));
+    ASSERT_TRUE(large);
+    EXPECT_EQ(small->raster.width(), 400);
+    EXPECT_EQ(large->raster.width(), 1600);
+    EXPECT_EQ(cache.Statistics().decodes, 2);
+}
+
+TEST(DecodeCache, AFileReplacedOnDiskIsDecodedAfresh)
+{
+    ScratchDir dir;
+    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(200, 100));
+    CPictureDecodeCache cache;
+    ASSERT_TRUE(cache.Obtain(RequestFor(a)));
+    WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(300, 100));
+    const PagePicturePtr again = cache.Obtain(RequestFor(a));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->pixelSize, QSize(300, 100));
+}
+
+TEST(DecodeCache, StaysWithinItsByteBudget)
+{
+    ScratchDir dir;
+    const qint64 onePicture = 400 * 300 * 4;  // at 100 % every picture is decoded whole
+    CPictureDecodeCache cache(3 * onePicture);
+    for (int i = 0; i < 8; ++i)
+        ASSERT_TRUE(cache.Obtain(RequestFor(WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(400, 300)))));
+    EXPECT_LE(cache.CachedBytes(), 3 * onePicture);
+    EXPECT_EQ(cache.CachedCount(), 3);
+}
+
+TEST(DecodeCache, PrefetchesOfPagesLeftBehindAreDropped)
+{
+    ScratchDir dir;
+    QList<DecodeRequest> many;
+    for (int i = 0; i < 12; ++i)
+        many.append(RequestFor(WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(2000, 1500))));
+    const QString other = WriteJpeg(dir, QStringLiteral("other.jpg"), QSize(600, 400));
+    CPictureDecodeCache cache(CPictureDecodeCache::kDefaultByteBudget, 1);
+    cache.Prefetch(many);
+    cache.Prefetch({RequestFor(other)});
+    cache.WaitForWorkers();
+    // With one worker only the decode that had started before the second
+    // prefetch (or, on a fast machine, one more) ran; the rest were dropped.
+    EXPECT_LE(cache.CachedCount(), 3);
+    ASSERT_TRUE(cache.Obtain(RequestFor(other)));
+    EXPECT_EQ(cache.Statistics().hits, 1);
+}
+
+TEST(DecodeCache, AFailedPrefetchFallsBackToADecodeThatAlsoFails)
+{
+    ScratchDir dir;
+    const QString missing = dir.file(QStringLiteral("missing.jpg"));
+    CPictureDecodeCache cache;
+    cache.Prefetch({RequestFor(missing)});
+    EXPECT_FALSE(cache.Obtain(RequestFor(missing)));
+    EXPECT_EQ(cache.CachedCount(), 0);
+}
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "document/BookDocument.h"
 #include "viewer/BookReader.h"
-#include "viewer/PageView.h"
 
+#include "RecordingView.h"
 #include "TestFiles.h"
 
 #include <QApplication>
@@ -18,37 +18,17 @@
 
 namespace {
 
-class FlagView : public PageView {
-public:
-    bool border = true;
-    bool centre = true;
-    void ShowPicture(const QString &) override {}
-    void ApplyTypedZoom() override {}
-    bool BorderShown() const override { return border; }
-    bool Centred() const override { return centre; }
-    void SetBorderAndCentre(bool b, bool c) override
-    {
-        border = b;
-        centre = c;
-    }
-};
-
-TEST(ReadPropDlg, OpensWithTheReadersValuesAndTheViewsFlags)
+TEST(ReadPropDlg, OpensWithTheReadersValuesAndTheViewsFlagsInDigitOnlyBoxes)
 {
     CReadPropDlg dialog(nullptr);
     dialog.SetValues(5, -2, true, false);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("自动浏览参数"));
     EXPECT_EQ(dialog.StepText(), QStringLiteral("5"));
     EXPECT_EQ(dialog.SpeedText(), QStringLiteral("-2"));
-    EXPECT_TRUE(dialog.BorderChecked());
-    EXPECT_FALSE(dialog.CentreChecked());
+    EXPECT_TRUE(dialog.BorderChecked() && !dialog.CentreChecked());
     EXPECT_EQ(dialog.BorderCheck()->text(), QStringLiteral("显示边框"));
     EXPECT_EQ(dialog.CentreCheck()->text(), QStringLiteral("居中显示"));
-}
-
-TEST(ReadPropDlg, TheEditBoxesTakeDigitsOnly)
-{
-    CReadPropDlg dialog(nullptr);
+    // The edit boxes take digits only.
     QString typed = QStringLiteral("12a");
     int pos = 0;
     EXPECT_EQ(dialog.StepEdit()->validator()->validate(typed, pos), QValidator::Invalid);
@@ -58,11 +38,8 @@ TEST(ReadPropDlg, TheEditBoxesTakeDigitsOnly)
 }
 
 struct DialogRun {
-    QString step;
-    QString speed;
-    bool border;
-    bool centre;
-    bool ok;
+    QString step, speed;
+    bool border, centre, ok;
 };
 
 // Fills in the modal dialog once it is open and ends it with OK or Cancel.
@@ -88,23 +65,18 @@ TEST(ReadPropDlg, OkChangesStepSpeedAndFlagsCancelChangesNothing)
     owner.move(100, 80);
     owner.resize(400, 300);
     owner.show();
-    FlagView view;
+    RecordingView view;
     CBookReader reader;
     reader.SetView(&view);
     QPoint openedAt;
 
     AnswerDialog({QStringLiteral("9"), QStringLiteral("4"), false, false, /*ok=*/false}, &openedAt);
     EXPECT_FALSE(reader.OnReadingParameters(&owner));
-    EXPECT_EQ(reader.Step(), 1);
-    EXPECT_EQ(reader.Speed(), 1);
-    EXPECT_TRUE(view.border);
+    EXPECT_EQ(std::tuple(reader.Step(), reader.Speed(), view.border), std::tuple(1, 1, true));
 
     AnswerDialog({QStringLiteral("9"), QStringLiteral("4"), false, true, /*ok=*/true}, &openedAt);
     EXPECT_TRUE(reader.OnReadingParameters(&owner));
-    EXPECT_EQ(reader.Step(), 9);
-    EXPECT_EQ(reader.Speed(), 4);
-    EXPECT_FALSE(view.border);
-    EXPECT_TRUE(view.centre);
+    EXPECT_EQ(std::tuple(reader.Step(), reader.Speed(), view.border, view.centre), std::tuple(9, 4, false, true));
     // Not centred: at the owner's client top-left.
     EXPECT_EQ(openedAt, owner.mapToGlobal(QPoint(0, 0)));
 }
