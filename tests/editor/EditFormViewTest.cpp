@@ -116,15 +116,6 @@ TEST_F(EditForm, BookWithoutCoverAndIntroAfterOneWithBothLeavesBothEmpty)
     EXPECT_EQ(collected.PictureCount, 0);
 }
 
-TEST_F(EditForm, TypedIntroThenNewBookCollectsAnEmptyIntro)
-{
-    form->IntroView()->Editor()->setFocus();
-    QTest::keyClicks(form->IntroView()->Editor(), QStringLiteral("draft"));
-    EXPECT_FALSE(form->CollectBook().Intro.isEmpty());
-    form->FillFromBook(BookDocument::MakeNew());
-    EXPECT_TRUE(form->CollectBook().Intro.isEmpty());
-}
-
 struct FieldCase {
     const char *name;
     QString typed;
@@ -182,14 +173,6 @@ TEST_F(EditForm, CountShowsTheStoredNumberUntilTheNextIdleUpdate)
     EXPECT_EQ(form->CollectBook().PictureCount, 4);
     form->UpdatePictureCount();
     EXPECT_EQ(form->PictureCountText(), QStringLiteral("4"));
-}
-
-TEST_F(EditForm, RatingIsNeverClamped)
-{
-    BookDocument book = FullBook();
-    book.Rating = 17;
-    form->FillFromBook(book);
-    EXPECT_EQ(form->CollectBook().Rating, 17);
 }
 
 TEST_F(EditForm, IntroductionIsTheVisiblePageAfterCreation)

@@ -49,13 +49,9 @@ protected:
     CEditIntroView view;
 };
 
-TEST_F(EditIntroView, NothingTypedGivesAnEmptyField)
+TEST_F(EditIntroView, NothingTypedGivesAnEmptyFieldTypingGivesRtf)
 {
     EXPECT_TRUE(Saved().isEmpty());
-}
-
-TEST_F(EditIntroView, TypingGivesRtfOfTheText)
-{
     Type(QStringLiteral("Hello"));
     const QString saved = Saved();
     ASSERT_FALSE(saved.isEmpty());
@@ -122,15 +118,6 @@ TEST_F(EditIntroView, EditorStandsTenPixelsInsideThePage)
         view.resize(size);
         EXPECT_EQ(view.Editor()->geometry(), QRect(10, 10, size.width() - 20, size.height() - 20));
     }
-}
-
-TEST_F(EditIntroView, EditorDoesNotWrapAndEnterStartsAParagraph)
-{
-    EXPECT_EQ(view.Editor()->lineWrapMode(), QTextEdit::NoWrap);
-    Type(QStringLiteral("one"));
-    QTest::keyClick(view.Editor(), Qt::Key_Return);
-    Type(QStringLiteral("two"));
-    EXPECT_EQ(view.Editor()->document()->blockCount(), 2);
 }
 
 struct FormatKey {

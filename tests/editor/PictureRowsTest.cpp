@@ -197,30 +197,10 @@ INSTANTIATE_TEST_SUITE_P(
         AddCase{"CaseMattersForDuplicates", "y", AddMode::Append, "Y", "y Y*", 1},
         AddCase{"MissingFileIsSkipped", "p", AddMode::Append, "A gone C", "p C* A*", 2},
         AddCase{"SameFileTwiceInOneChoiceOnce", "", AddMode::Insert, "A A", "A*", 1},
-        AddCase{"PathsABookCannotHoldAreSkipped", "", AddMode::Insert, "a>b A", "A*", 1},
+        AddCase{"PathsABookCannotHoldAreSkipped", "", AddMode::Insert, "a>b a\nb A", "A*", 1},
         // Confirmed but nothing added: the old selection is gone all the same.
         AddCase{"NothingAddedStillClearsSelection", "p* q", AddMode::Insert, "gone", "p q", 0}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(AddFiles, EveryNewRowGetsTheOneCompileTimeAndItsOwnSize)
-{
-    PictureRows rows;
-    AddPictureRows(rows, 0, {QStringLiteral("A"), QStringLiteral("B")}, QStringLiteral("2009-3-7 08:05"),
-                   Disk({{"A", 1}, {"B", 2048}}));
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows.at(0).compileTime, QStringLiteral("2009-3-7 08:05"));
-    EXPECT_EQ(rows.at(1).compileTime, QStringLiteral("2009-3-7 08:05"));
-    EXPECT_EQ(rows.at(0).size, QStringLiteral("2 K"));
-    EXPECT_EQ(rows.at(1).size, QStringLiteral("1B"));
-}
-
-TEST(AddFiles, LineBreaksInAPathAreSkippedLikeMissingFiles)
-{
-    PictureRows rows;
-    const QStringList chosen{QStringLiteral("a\nb"), QStringLiteral("a\rb"), QStringLiteral("A")};
-    EXPECT_EQ(AddPictureRows(rows, 0, chosen, QString(), Disk({{"a\nb", 1}, {"a\rb", 1}, {"A", 1}})), 1);
-    EXPECT_EQ(Layout(rows), QStringLiteral("A*"));
-}
 
 TEST(AddFiles, AnOverlongPathEndsTheEnumeration)
 {
