@@ -1,7 +1,10 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/FileCommandUi.h"
 #include "app/HelpDocuments.h"
+#include "app/RecentFilesMenu.h"
+#include "app/StandInPorts.h"
 #include "document/AppDirectories.h"
 #include "platform/AcceleratorTable.h"
 #include "platform/CommandBar.h"
@@ -14,6 +17,7 @@
 #include "platform/ResourceIds.h"
 #include "platform/StringTable.h"
 #include "platform/ToolBarResource.h"
+#include "settings/dialogs/MainProperties.h"
 
 #include <QAction>
 #include <QFrame>
@@ -63,7 +67,17 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
     BuildStatusBar();
     // 7-9. The client views: picture view shown, form hidden.
     BuildClientViews();
-    // 10. The recent-document list fills RecentFilesMenu() when it exists.
+    // The book side: a new empty book, read by the reader.
+    standInForm_ = std::make_unique<HeldBookForm>();
+    standInReader_ = std::make_unique<BookOnlyReader>();
+    form_ = standInForm_.get();
+    reader_ = standInReader_.get();
+    fileUi_ = std::make_unique<QtFileCommandUi>();
+    reader_->SetBook(&savedBook_);
+    form_->FillFromBook(savedBook_);
+    // 10. The recent-document list and its menu.
+    recent_.Read();
+    RecentListChanged();
     // 11-12. Start checks: bars shown, centre and border on, 100 %.
     for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdViewReadingBar, kCmdViewCentre, kCmdViewBorder, kCmdZoom100})
         SetCommandCheck(id, true);
@@ -292,11 +306,12 @@ void CMainFrame::OnCommand(int id)
     }
 }
 
-void CMainFrame::OnFileExit()
+void CMainFrame::OnSettings()
 {
-    // The change test before leaving comes with the file commands; until
-    // then there is nothing in the frame that could be lost.
-    close();
+    if (settingsDialog_)
+        settingsDialog_();
+    else
+        ShowSettingsDialog();
 }
 
 void CMainFrame::OnAbout()
