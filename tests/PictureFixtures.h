@@ -49,6 +49,18 @@ inline void PutLe16(QByteArray &b, int offset, int v) { qToLittleEndian<quint16>
 inline void PutLe32(QByteArray &b, int offset, qint32 v) { qToLittleEndian<qint32>(v, b.data() + offset); }
 inline qint32 Le32(const QByteArray &b, int offset) { return qFromLittleEndian<qint32>(b.constData() + offset); }
 
+// The CRC-32 of PNG chunks and gzip files.
+inline quint32 Crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
 // Several single-entry icons (as Qt writes them) joined into one file with a
 // directory of several entries, in the given order.
 inline QByteArray JoinIcons(const QList<QByteArray> &icons, int type = 1)

@@ -18,8 +18,11 @@
 #include "platform/StringTable.h"
 #include "platform/ToolBarResource.h"
 #include "settings/dialogs/MainProperties.h"
+#include "viewer/AxPictureView.h"
+#include "viewer/BookReader.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,7 +52,7 @@ QToolBar *MakeBand(QMainWindow *frame, int bandId)
 
 } // namespace
 
-CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
+CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), reader_(std::make_unique<CBookReader>())
 {
     commands_ = std::make_unique<CommandTable>(this, [this](int id) { OnCommand(id); });
 
@@ -69,11 +72,11 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
     BuildClientViews();
     // The book side: a new empty book, read by the reader.
     standInForm_ = std::make_unique<HeldBookForm>();
-    standInReader_ = std::make_unique<BookOnlyReader>();
+    standInReader_ = std::make_unique<FrameReaderPort>(*reader_, *axPictureView_);
     form_ = standInForm_.get();
-    reader_ = standInReader_.get();
+    readerPort_ = standInReader_.get();
     fileUi_ = std::make_unique<QtFileCommandUi>();
-    reader_->SetBook(&savedBook_);
+    readerPort_->SetBook(&savedBook_);
     form_->FillFromBook(savedBook_);
     // 10. The recent-document list and its menu.
     recent_.Read();
@@ -159,11 +162,15 @@ void CMainFrame::BuildClientViews()
     client_ = new QStackedWidget(this);
     setCentralWidget(client_);
 
-    auto *view = new QFrame(client_);
-    view->setObjectName(QStringLiteral("pictureViewPlaceholder"));
-    view->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    view->setAutoFillBackground(true);
-    view->setBackgroundRole(QPalette::Base);
+    auto *view = new CAxPictureView(client_);
+    view->setObjectName(QStringLiteral("pictureView"));
+    // The zoom step goes no lower than 5 %.
+    view->SetMinimumScale(0.05f);
+    view->SetZoomBox(zoomBox_);
+    axPictureView_ = view;
+    reader_->SetView(view);
+    reader_->SetPageBox(pageBox_);
+    reader_->SetReadModeQuery([this] { return IsReadMode(); });
 
     auto *form = new QFrame(client_);
     form->setObjectName(QStringLiteral("editFormPlaceholder"));
@@ -306,6 +313,63 @@ void CMainFrame::OnCommand(int id)
     }
 }
 
+void CMainFrame::OnViewCommand(int id)
+{
+    switch (id) {
+    case kCmdViewBorder: axPictureView_->ToggleBorder(); break;
+    case kCmdViewCentre: axPictureView_->ToggleCentre(); break;
+    case kCmdFitScreen: axPictureView_->ToggleStretch(); break;
+    case kCmdFitWidth: axPictureView_->ToggleFitWidth(); break;
+    case kCmdFitHeight: axPictureView_->ToggleFitHeight(); break;
+    case kCmdViewRedisplay: reader_->OnRedisplay(); break;
+    default:
+        // A zoom command: its menu item takes the check mark from the others.
+        axPictureView_->ZoomCommand(id);
+        for (int zoom : {kCmdZoom25, kCmdZoom50, kCmdZoom100, kCmdZoom200, kCmdZoom400, kCmdZoom800})
+            SetCommandCheck(zoom, zoom == id);
+        break;
+    }
+    SyncViewAndReaderState();
+}
+
+void CMainFrame::OnNavigate(int id)
+{
+    switch (id) {
+    case kCmdFirstPage: reader_->Navigate(PageMove::First); break;
+    case kCmdJumpBack: reader_->Navigate(PageMove::JumpBack); break;
+    case kCmdPreviousPage: reader_->Navigate(PageMove::Previous); break;
+    case kCmdNextPage: reader_->Navigate(PageMove::Next); break;
+    case kCmdJumpForward: reader_->Navigate(PageMove::JumpForward); break;
+    case kCmdLastPage: reader_->Navigate(PageMove::Last); break;
+    default: break;
+    }
+}
+
+void CMainFrame::OnAutoBrowse(int /*id*/)
+{
+    // Start and stop alike switch auto-browse over.
+    reader_->ToggleAutoBrowse();
+    SyncViewAndReaderState();
+}
+
+void CMainFrame::OnReadingParameters()
+{
+    QWidget *owner = QApplication::activeWindow();
+    reader_->OnReadingParameters(owner ? owner : this);
+    SyncViewAndReaderState();
+}
+
+void CMainFrame::SyncViewAndReaderState()
+{
+    const CZoomScrollImpl &view = axPictureView_->Arithmetic();
+    viewState_.fitScreen = view.Has(kDisplayStretch);
+    viewState_.fitWidth = view.Has(kDisplayFitWidth);
+    viewState_.fitHeight = view.Has(kDisplayFitHeight);
+    viewState_.centre = view.Has(kDisplayCentre);
+    viewState_.border = view.Has(kDisplayBorder);
+    viewState_.autoBrowse = reader_->IsAutoBrowsing();
+}
+
 void CMainFrame::OnSettings()
 {
     if (settingsDialog_)
@@ -345,4 +409,5 @@ void CMainFrame::OnIdle()
     // Auto-browse only runs in read mode; the reader's timer stops with it.
     if (viewState_.autoBrowse && !viewState_.readMode)
         viewState_.autoBrowse = false;
+    reader_->OnIdle();
 }

@@ -11,6 +11,8 @@
 
 class BookFormPort;
 class FileCommandUi;
+class CAxPictureView;
+class CBookReader;
 class IdleHook;
 class NumberEdit;
 class PreTranslateFilter;
@@ -55,6 +57,10 @@ public:
     // until then plain placeholders stand in their places.
     void SetClientViews(QWidget *pictureView, QWidget *editForm);
     QWidget *PictureView() const { return pictureView_; }
+    // The picture view of read mode and the reader that pages through the
+    // saved book in it.
+    CAxPictureView *AxPictureView() const { return axPictureView_; }
+    CBookReader &Reader() { return *reader_; }
     QWidget *EditForm() const { return editForm_; }
 
     // The form's own dialog keys, offered after the accelerators in edit mode.
@@ -126,10 +132,13 @@ private:
     void RecentListChanged();
     void WriteRecentList();
     void OnSettings();
-    void OnViewCommand(int /*id*/) {}
-    void OnNavigate(int /*id*/) {}
-    void OnAutoBrowse(int /*id*/) {}
-    void OnReadingParameters() {}
+    void OnViewCommand(int id);
+    void OnNavigate(int id);
+    void OnAutoBrowse(int id);
+    void OnReadingParameters();
+    // Copies the view's flags and the reader's auto-browse into what the
+    // idle update reads.
+    void SyncViewAndReaderState();
     void SetActivePage(int /*page*/) {}
     void OnAbout();
 
@@ -145,6 +154,8 @@ private:
     QStackedWidget *client_ = nullptr;
     QWidget *pictureView_ = nullptr;
     QWidget *editForm_ = nullptr;
+    CAxPictureView *axPictureView_ = nullptr;
+    std::unique_ptr<CBookReader> reader_;
 
     int acceleratorTable_ = 0;
     bool toolbarShown_ = true;
@@ -158,9 +169,9 @@ private:
     QString currentPath_;
     RecentDocumentList recent_;
     std::unique_ptr<BookFormPort> standInForm_;
-    std::unique_ptr<ReaderPort> standInReader_;
+    std::unique_ptr<ReaderPort> standInReader_; // the real reader and view
     BookFormPort *form_ = nullptr;
-    ReaderPort *reader_ = nullptr;
+    ReaderPort *readerPort_ = nullptr;
     std::unique_ptr<FileCommandUi> fileUi_;
     // Set once leaving was confirmed, so the close that follows asks no more.
     bool leaveConfirmed_ = false;

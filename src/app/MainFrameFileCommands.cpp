@@ -51,8 +51,8 @@ void CMainFrame::SetBookForm(BookFormPort *form)
 
 void CMainFrame::SetReaderPort(ReaderPort *reader)
 {
-    reader_ = reader ? reader : standInReader_.get();
-    reader_->SetBook(&savedBook_);
+    readerPort_ = reader ? reader : standInReader_.get();
+    readerPort_->SetBook(&savedBook_);
 }
 
 void CMainFrame::SetFileCommandUi(std::unique_ptr<FileCommandUi> ui)
@@ -69,15 +69,15 @@ bool CMainFrame::LoadBook(const QString &path)
     BookDocument book = BookDocument::MakeNew();
     if (!ReadBookFile(path, book))
         return false;
-    reader_->StopAutoBrowse();
+    readerPort_->StopAutoBrowse();
     SetWindowTitle(path);
     form_->FillFromBook(book);
     savedBook_ = std::move(book);
-    reader_->SetBook(&savedBook_);
-    reader_->LoadReadingState();
-    reader_->ShowCurrentPage();
-    reader_->UpdatePageBox();
-    reader_->UpdateZoomBox();
+    readerPort_->SetBook(&savedBook_);
+    readerPort_->LoadReadingState();
+    readerPort_->ShowCurrentPage();
+    readerPort_->UpdatePageBox();
+    readerPort_->UpdateZoomBox();
     return true;
 }
 
@@ -97,21 +97,21 @@ bool CMainFrame::SaveFormBookTo(const QString &path)
 {
     BookDocument previous = savedBook_;
     savedBook_ = form_->CollectBook();
-    reader_->SetBook(&savedBook_);
+    readerPort_->SetBook(&savedBook_);
     if (SaveBookTo(path))
         return true;
     // Nothing reached the disk: the old saved book stays the one the form is
     // compared with, so the edits still count as changes and are not lost.
     savedBook_ = std::move(previous);
-    reader_->SetBook(&savedBook_);
+    readerPort_->SetBook(&savedBook_);
     fileUi_->ShowMessage(kIdsCannotSaveFile, QMessageBox::Ok);
     return false;
 }
 
 void CMainFrame::SaveReadingStateOfBook()
 {
-    if (reader_->HasBook())
-        reader_->SaveReadingState();
+    if (readerPort_->HasBook())
+        readerPort_->SaveReadingState();
 }
 
 void CMainFrame::RecentListChanged()
@@ -130,19 +130,19 @@ void CMainFrame::OnFileNew()
         if (answer == QMessageBox::Yes && !OnFileSave())
             return; // the changes are not on disk: keep them in the form
     }
-    if (reader_->HasBook()) {
-        reader_->StopAutoBrowse();
-        reader_->SaveReadingState();
+    if (readerPort_->HasBook()) {
+        readerPort_->StopAutoBrowse();
+        readerPort_->SaveReadingState();
     }
     savedBook_ = BookDocument::MakeNew();
-    reader_->SetBook(&savedBook_);
-    reader_->SetCurrentPage(0);
+    readerPort_->SetBook(&savedBook_);
+    readerPort_->SetCurrentPage(0);
     form_->FillFromBook(savedBook_);
     currentPath_.clear();
-    reader_->ResetZoomScale();
+    readerPort_->ResetZoomScale();
     SetWindowTitle();
-    reader_->UpdateZoomBox();
-    reader_->UpdatePageBox();
+    readerPort_->UpdateZoomBox();
+    readerPort_->UpdatePageBox();
     ShowEditMode();
     ShowReadingBar(false);
 }
@@ -238,7 +238,7 @@ bool CMainFrame::ConfirmLeave()
         return false;
     leaveConfirmed_ = true;
     // The book being read reopens where it was left.
-    reader_->StopAutoBrowse();
+    readerPort_->StopAutoBrowse();
     SaveReadingStateOfBook();
     return true;
 }

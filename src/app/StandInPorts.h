@@ -3,9 +3,12 @@
 #include "app/BookFormPort.h"
 #include "app/ReaderPort.h"
 
-// What the frame uses while its form or reader is not plugged in: a form
-// that gives back the book it was last filled with (so nothing ever counts
-// as changed) and a reader that only remembers its book.
+class CAxPictureView;
+class CBookReader;
+
+// The form the frame uses while the book information form is not plugged
+// in: it gives back the book it was last filled with, so nothing ever
+// counts as changed.
 class HeldBookForm : public BookFormPort {
 public:
     BookDocument CollectBook() const override;
@@ -17,19 +20,22 @@ private:
     BookDocument book_ = BookDocument::MakeNew();
 };
 
-class BookOnlyReader : public ReaderPort {
+// The file commands' view of the frame's reader and picture view.
+class FrameReaderPort : public ReaderPort {
 public:
-    bool HasBook() const override { return book_ != nullptr; }
-    void SetBook(const BookDocument *book) override { book_ = book; }
-    void SetCurrentPage(int) override {}
-    void StopAutoBrowse() override {}
-    bool SaveReadingState() override { return false; }
-    bool LoadReadingState() override { return false; }
-    void ShowCurrentPage() override {}
-    void UpdatePageBox() override {}
-    void UpdateZoomBox() override {}
-    void ResetZoomScale() override {}
+    FrameReaderPort(CBookReader &reader, CAxPictureView &view) : reader_(reader), view_(view) {}
+    bool HasBook() const override;
+    void SetBook(const BookDocument *book) override;
+    void SetCurrentPage(int page) override;
+    void StopAutoBrowse() override;
+    bool SaveReadingState() override;
+    bool LoadReadingState() override;
+    void ShowCurrentPage() override;
+    void UpdatePageBox() override;
+    void UpdateZoomBox() override;
+    void ResetZoomScale() override;
 
 private:
-    const BookDocument *book_ = nullptr;
+    CBookReader &reader_;
+    CAxPictureView &view_;
 };

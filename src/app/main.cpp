@@ -3,12 +3,14 @@
 #include "app/MainFrame.h"
 #include "app/StartUp.h"
 #include "document/AppDirectories.h"
+#include "platform/QuietQtMessages.h"
 #include "platform/ToolBarResource.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    SilenceQtMessages();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellora"));
     QApplication::setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));

@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 
 #include "document/AppDirectories.h"
+#include "platform/QuietQtMessages.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -90,13 +91,9 @@ static const CliCommand *FindCommand(const char *name)
     return nullptr;
 }
 
-// Qt's own diagnostics (a damaged JPEG, a missing runtime folder) are not
-// the tool's output: scripts read stdout and one error line on stderr.
-static void QuietQtMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(QuietQtMessages);
+    SilenceQtMessages();
     const CliCommand *command = argc > 1 ? FindCommand(argv[1]) : nullptr;
     std::unique_ptr<QCoreApplication> app;
     if (command && command->needsGui) {

@@ -1,22 +1,55 @@
 #include "platform/WmfPicture.h"
 
+#include "platform/WmfFrame.h"
+#include "platform/WmfPlayCache.h"
+#include "platform/WmfPlayer.h"
+#include "platform/WmfRecords.h"
+
+#include <QPainter>
 #include <QtEndian>
+
+namespace {
+// The parsed records are kept, so a repaint plays them again without
+// reading the file's bytes; decoded bitmaps and laid-out text likewise.
+class WmfPicture final : public DecodedPicture {
+public:
+    WmfPicture(wmf::File file, wmf::Frame frame) : file_(std::move(file)), frame_(frame) {}
+
+    QSize NaturalSizeHimetric() const override { return frame_.himetric; }
+
+    void Render(QPainter &painter, const QRectF &target) const override
+    {
+        wmf::Player(file_, frame_, cache_, painter, target).play();
+    }
+
+private:
+    wmf::File file_;
+    wmf::Frame frame_;
+    mutable wmf::PlayCache cache_;
+};
+} // namespace
 
 bool LooksLikeWmf(const QByteArray &bytes)
 {
     if (bytes.size() < 18)
         return false;
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
-    if (qFromLittleEndian<quint32>(p) == 0x9AC6CDD7u)  // placeable header key
+    if (qFromLittleEndian<quint32>(p) == wmf::kPlaceableKey)
         return true;
     const quint16 type = qFromLittleEndian<quint16>(p);
     const quint16 headerWords = qFromLittleEndian<quint16>(p + 2);
     return (type == 1 || type == 2) && headerWords == 9;
 }
 
-// The record player lands with the metafile work; until then metafiles do
-// not decode.
-DecodedPicturePtr DecodeWmfPicture(const QByteArray &)
+DecodedPicturePtr DecodeWmfPicture(const QByteArray &bytes)
 {
-    return nullptr;
+    std::optional<wmf::File> file = wmf::Parse(bytes);
+    // A file cut before its first whole record has nothing to show; saying
+    // so lets the caller report it instead of showing an empty page.
+    if (!file || (file->truncated && file->records.empty()))
+        return nullptr;
+    const std::optional<wmf::Frame> frame = wmf::PictureFrame(*file);
+    if (!frame)
+        return nullptr;
+    return std::make_unique<WmfPicture>(std::move(*file), *frame);
 }

@@ -1,6 +1,5 @@
 #include "document/Base64Text.h"
 
-#include <QRandomGenerator>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -14,15 +13,18 @@ QByteArray Bytes(int n, int seed = 1)
 }
 } // namespace
 
-TEST(Base64Text, EncodesStandardVectors)
+class Base64Vectors : public testing::TestWithParam<std::pair<QByteArray, const char *>> {};
+
+TEST_P(Base64Vectors, EncodeAndDecodeBothWays)
 {
-    EXPECT_EQ(EncodeBase64Text("").toStdString(), "");
-    EXPECT_EQ(EncodeBase64Text("f").toStdString(), "Zg==");
-    EXPECT_EQ(EncodeBase64Text("fo").toStdString(), "Zm8=");
-    EXPECT_EQ(EncodeBase64Text("foo").toStdString(), "Zm9v");
-    EXPECT_EQ(EncodeBase64Text("foobar").toStdString(), "Zm9vYmFy");
-    EXPECT_EQ(EncodeBase64Text(QByteArray("\xff\xfe\x00", 3)).toStdString(), "//4A");
+    EXPECT_EQ(EncodeBase64Text(GetParam().first).toStdString(), GetParam().second);
+    EXPECT_EQ(DecodeBase64Text(QString::fromLatin1(GetParam().second)), GetParam().first);
 }
+
+INSTANTIATE_TEST_SUITE_P(Standard, Base64Vectors, testing::Values(
+    std::pair{QByteArray(), ""}, std::pair{QByteArray("f"), "Zg=="}, std::pair{QByteArray("fo"), "Zm8="},
+    std::pair{QByteArray("foo"), "Zm9v"}, std::pair{QByteArray("foobar"), "Zm9vYmFy"},
+    std::pair{QByteArray("\xff\xfe\x00", 3), "//4A"}));
 
 struct WrapCase {
     int bytes;
@@ -37,6 +39,7 @@ TEST_P(Base64Wrapping, BreaksAfterEvery19thFullGroupOnly)
     const QString text = EncodeBase64Text(Bytes(GetParam().bytes));
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), GetParam().lineBreaks);
     EXPECT_EQ(text.endsWith(QStringLiteral("\r\n")), GetParam().endsWithCrLf);
+    EXPECT_EQ(text.size(), (GetParam().bytes + 2) / 3 * 4 + 2 * GetParam().lineBreaks);
     // Every line of full groups is 76 characters.
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
@@ -47,14 +50,6 @@ TEST_P(Base64Wrapping, BreaksAfterEvery19thFullGroupOnly)
 INSTANTIATE_TEST_SUITE_P(Sizes, Base64Wrapping, testing::Values(
     WrapCase{56, 0, false}, WrapCase{57, 1, true}, WrapCase{58, 1, false}, WrapCase{59, 1, false},
     WrapCase{114, 2, true}, WrapCase{115, 2, false}, WrapCase{1, 0, false}));
-
-TEST(Base64Text, FiftyEightBytesGiveALineThenAPaddedGroup)
-{
-    const QString text = EncodeBase64Text(Bytes(58));
-    ASSERT_EQ(text.size(), 76 + 2 + 4);
-    EXPECT_EQ(text.mid(76, 2), QStringLiteral("\r\n"));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("==")));
-}
 
 struct DecodeCase {
     const char16_t *text;
@@ -69,19 +64,8 @@ TEST_P(Base64Decoding, SkipsNonAlphabetAndStopsAtNul)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding, testing::Values(
-    DecodeCase{u"Zm9v", "foo"}, DecodeCase{u"Zm 9\r\nv", "foo"}, DecodeCase{u"=Z=m=9=v=", "foo"},
+    DecodeCase{u"Zm 9\r\nv", "foo"}, DecodeCase{u"=Z=m=9=v=", "foo"},
     DecodeCase{u"Zg", "f"}, DecodeCase{u"Zm8", "fo"}, DecodeCase{u"Zm9vY", "foo"},
     DecodeCase{u"Zm9v\0YmFy", "foo"}, DecodeCase{u"Zm9v中YmFy", "foobar"},
     // A wide character whose low byte is in the alphabet is still not in it.
-    DecodeCase{u"Zm9v\u0141\u0142YmFy", "foobar"}, DecodeCase{u"", ""}, DecodeCase{u"!!!", ""}));
-
-TEST(Base64Text, RandomBytesRoundTrip)
-{
-    QRandomGenerator rng(42);
-    for (int n : {0, 1, 2, 3, 56, 57, 58, 570, 5701, 65536}) {
-        QByteArray b(n, Qt::Uninitialized);
-        for (auto &c : b)
-            c = char(rng.bounded(256));
-        EXPECT_EQ(DecodeBase64Text(EncodeBase64Text(b)), b) << n;
-    }
-}
+    DecodeCase{u"Zm9v\u0141\u0142YmFy", "foobar"}, DecodeCase{u"!!!", ""}));

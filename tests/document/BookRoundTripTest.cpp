@@ -64,28 +64,6 @@ TEST_P(BookRoundTrip, RandomBooksComeBackFieldForField)
 
 INSTANTIATE_TEST_SUITE_P(Seeds, BookRoundTrip, testing::Range(1, 41));
 
-TEST(BookDocument, NewBooksHaveTheDefaults)
-{
-    const BookDocument book = BookDocument::MakeNew();
-    EXPECT_EQ(book.FileType, QStringLiteral("Picture Book File (*.vlr)"));
-    EXPECT_EQ(book.Version, QStringLiteral("1.0"));
-    EXPECT_FALSE(book.BookId.isEmpty());
-    EXPECT_TRUE(book.Title.isEmpty() && book.Cover.isEmpty() && book.Pictures.isEmpty());
-    EXPECT_EQ(book.Rating, 0);
-    EXPECT_EQ(book.PictureCount, 0);
-}
-
-TEST(BookDocument, CopiesAreDeep)
-{
-    BookDocument a = BookDocument::MakeNew();
-    a.Pictures.append(PictureEntry(QStringLiteral("/x/1.jpg"), QStringLiteral("t"), 5));
-    BookDocument b = a;
-    b.Pictures[0].Path = QStringLiteral("/y.jpg");
-    b.Title = QStringLiteral("changed");
-    EXPECT_EQ(a.Pictures[0].Path, QStringLiteral("/x/1.jpg"));
-    EXPECT_TRUE(a.Title.isEmpty());
-}
-
 TEST(BookDocument, CompileTimeFormat)
 {
     EXPECT_EQ(FormatCompileTime(QDateTime(QDate(2009, 3, 7), QTime(8, 5))), QStringLiteral("2009-3-7 08:05"));

@@ -3,13 +3,12 @@
 #include "platform/RasterPicture.h"
 
 #include "PictureFixtures.h"
+#include "Cases.h"
 #include "TestFiles.h"
+#include "TestImages.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include <functional>
 
@@ -17,12 +16,6 @@ using namespace fixtures;
 
 namespace {
 constexpr QSize k96{96, 96};
-
-bool Near(QColor a, QColor b, int tolerance = 40)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
-}
 
 // The bytes of a JPEG with an EXIF block whose orientation tag is set.
 QByteArray WithExifOrientation(const QByteArray &jpeg, int orientation)
@@ -42,15 +35,8 @@ QByteArray Gzip(const QByteArray &data)
 {
     const QByteArray zlib = qCompress(data).mid(4);
     const QByteArray deflate = zlib.mid(2, zlib.size() - 6);
-    quint32 crc = 0xffffffffu;
-    for (const char c : data) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    crc ^= 0xffffffffu;
     QByteArray gz = QByteArray::fromHex("1f8b0800000000000003") + deflate + QByteArray(8, '\0');
-    PutLe32(gz, int(gz.size()) - 8, qint32(crc));
+    PutLe32(gz, int(gz.size()) - 8, qint32(Crc32(data)));
     PutLe32(gz, int(gz.size()) - 4, qint32(data.size()));
     return gz;
 }
@@ -73,8 +59,6 @@ struct RasterCase {
     QPoint probe;
     QColor colour;
 };
-
-void PrintTo(const RasterCase &c, std::ostream *os) { *os << c.name; }
 
 class RasterFormats : public testing::TestWithParam<RasterCase> {};
 
@@ -110,29 +94,24 @@ INSTANTIATE_TEST_SUITE_P(Formats, RasterFormats, testing::Values(
     RasterCase{"ExifRotatedJpegTakesTheRotatedSize",
                [] { return WithExifOrientation(Encode(TopAndBottom(40, 20), "jpeg", 95), 6); }, {20, 40}, {529, 1058},
                {17, 20}, Qt::red}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
-TEST(RasterPicture, NaturalSizeFollowsTheResolution)
+// The natural size follows the resolution; Qt's default limit (128 MB)
+// refuses a 6000 x 6000 32-bit bitmap, which a picture book must show.
+TEST(RasterPicture, NaturalSizeFollowsTheResolutionAndBigBitmapsLoad)
 {
     const QByteArray bytes = Encode(TwoHalves(40, 30), "bmp");
     EXPECT_EQ(DecodePicture(bytes, {120, 120})->NaturalSizeHimetric(), QSize(847, 635));
     EXPECT_EQ(DecodePicture(bytes, {96, 144})->NaturalSizeHimetric(), QSize(1058, 529));
-}
-
-// Qt's default limit (128 MB) refuses this; a picture book must show it.
-TEST(RasterPicture, SixThousandSquare32BitBitmapLoads)
-{
-    const QByteArray bytes = BmpClaiming(6000, 6000, -1);
-    const DecodedPicturePtr picture = DecodePicture(bytes, k96);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(HimetricToPixels(picture->NaturalSizeHimetric(), k96), QSize(6000, 6000));
+    const DecodedPicturePtr big = DecodePicture(BmpClaiming(6000, 6000, -1), k96);
+    ASSERT_TRUE(big);
+    EXPECT_EQ(HimetricToPixels(big->NaturalSizeHimetric(), k96), QSize(6000, 6000));
 }
 
 struct RefusedCase {
     const char *name;
     std::function<QByteArray()> make;
 };
-void PrintTo(const RefusedCase &c, std::ostream *os) { *os << c.name; }
 
 class RasterRefused : public testing::TestWithParam<RefusedCase> {};
 
@@ -159,15 +138,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RasterRefused, testing::Values(
         PutLe32(ico, 6 + 12, 0x7ffffff0);
         return ico;
     }}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
-struct TruncationCase {
-    const char *name;
-    std::function<QByteArray()> make;
-};
-void PrintTo(const TruncationCase &c, std::ostream *os) { *os << c.name; }
-
-class RasterTruncated : public testing::TestWithParam<TruncationCase> {};
+class RasterTruncated : public testing::TestWithParam<RefusedCase> {};
 
 // Every prefix of a good file either fails or gives a picture no larger
 // than the whole.
@@ -186,12 +159,12 @@ TEST_P(RasterTruncated, EveryPrefixFailsOrStaysWithinTheWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, RasterTruncated, testing::Values(
-    TruncationCase{"Bmp", [] { return Encode(TwoHalves(33, 17), "bmp"); }},
-    TruncationCase{"Jpeg", [] { return Encode(TwoHalves(64, 48), "jpeg"); }},
-    TruncationCase{"Png", [] { return Encode(TwoHalves(64, 48), "png"); }},
-    TruncationCase{"Gif", [] { return SolidGif(9, 5, {Qt::red, Qt::green}); }},
-    TruncationCase{"Ico", [] { return JoinIcons({Encode(Solid(16, 16, Qt::red), "ico"), Encode(Solid(32, 32, Qt::blue), "ico")}); }}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RefusedCase{"Bmp", [] { return Encode(TwoHalves(33, 17), "bmp"); }},
+    RefusedCase{"Jpeg", [] { return Encode(TwoHalves(64, 48), "jpeg"); }},
+    RefusedCase{"Png", [] { return Encode(TwoHalves(64, 48), "png"); }},
+    RefusedCase{"Gif", [] { return SolidGif(9, 5, {Qt::red, Qt::green}); }},
+    RefusedCase{"Ico", [] { return JoinIcons({Encode(Solid(16, 16, Qt::red), "ico"), Encode(Solid(32, 32, Qt::blue), "ico")}); }}),
+    CaseName());
 
 TEST(RasterPicture, RandomBytesNeverDecodeToAPicture)
 {

@@ -3,6 +3,10 @@
 #include "GifWriter.h"
 #include "WmfWriter.h"
 
+#include "document/Base64Text.h"
+#include "editor/CoverCodec.h"
+#include "platform/RtfWriter.h"
+
 #include <QFile>
 #include <QFont>
 #include <QImage>
@@ -11,6 +15,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <cmath>
 
@@ -132,6 +138,56 @@ bool WriteSamplePicture(const SamplePicture &picture, const QString &path)
     return writer.write(image);
 }
 
-// The cover and the introduction are filled in by the editor's codecs.
-QString SampleCoverText() { return {}; }
-QString SampleIntroText() { return {}; }
+QString SampleCoverText()
+{
+    // Stored at the cover box's size, as the form stores a chosen cover.
+    const QSize size(136, 96);
+    QImage cover(size, QImage::Format_RGB32);
+    QPainter painter(&cover);
+    DrawScene(painter, size, 0, QStringLiteral("四季画意"));
+    painter.end();
+    return CoverTextFromBitmap(cover);
+}
+
+QString SampleIntroText()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextCharFormat heading;
+    heading.setFontFamilies({QStringLiteral("Noto Sans CJK SC")});
+    heading.setFontPointSize(16);
+    heading.setFontWeight(QFont::Bold);
+    heading.setForeground(QColor(0x2a, 0x5c, 0xaa));
+    QTextCharFormat body;
+    body.setFontFamilies({QStringLiteral("Noto Sans CJK SC")});
+    body.setFontPointSize(10.5);
+    QTextCharFormat strong = body;
+    strong.setFontWeight(QFont::Bold);
+    QTextCharFormat accent = body;
+    accent.setFontItalic(true);
+    accent.setForeground(QColor(0xc0, 0x39, 0x2b));
+
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(centred);
+    cursor.insertText(QStringLiteral("四季画意"), heading);
+    QTextBlockFormat paragraph;
+    paragraph.setTopMargin(6);
+    cursor.insertBlock(paragraph);
+    cursor.insertText(QStringLiteral("这是随 Vellora 一起安装的"), body);
+    cursor.insertText(QStringLiteral("示例画册"), strong);
+    cursor.insertText(QStringLiteral("：十二幅自绘的风景，从晨曦到落日。"
+                                     "画册里有 JPEG、BMP、GIF、图标和矢量图元文件，"
+                                     "可以用来试一试缩放、适合窗口和自动浏览。"), body);
+    cursor.insertBlock(paragraph);
+    cursor.insertText(QStringLiteral("阅读："), strong);
+    cursor.insertText(QStringLiteral("按 空格键 开始或停止自动浏览，方向键翻页，"
+                                     "在工具栏的缩放框里输入百分比或选择缩放菜单改变大小。"), body);
+    cursor.insertBlock(paragraph);
+    cursor.insertText(QStringLiteral("编辑："), strong);
+    cursor.insertText(QStringLiteral("切换到编辑模式，可以修改书名、作者、类别和星级，"
+                                     "双击封面换一张图片，在“图画序列”里添加、删除和排列图片。"), body);
+    cursor.insertBlock(paragraph);
+    cursor.insertText(QStringLiteral("愿您喜欢！"), accent);
+    return EncodeBase64Text(WriteRtf(document));
+}

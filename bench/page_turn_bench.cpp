@@ -1,0 +1,293 @@
+// Page turns as the reader sees them: the time from NextPage to the picture
+// painted, for a page decoded on the spot (cold) and for one the worker pool
+// decoded while the previous page was on screen (prefetched), against a bare
+// QImageReader decode of the same file at full and at display resolution.
+// Also scrolling at 400 % and the peak memory of reading the whole book once.
+//
+// The book is generated once into a temporary folder: 20 JPEGs of
+// 6000 x 4000 and 20 of 1920 x 1080, with detail in them so the codec works
+// as hard as on a photograph. The view is 1600 x 1000, offscreen.
+
+#include "document/BookDocument.h"
+#include "viewer/AxPictureView.h"
+#include "viewer/BookReader.h"
+#include "viewer/PictureDecode.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kPagesPerKind = 20;
+constexpr QSize kViewClient(1600, 1000);
+constexpr int kZoom100 = 32783;
+constexpr int kZoom400 = 32785;
+
+struct GeneratedBook {
+    QTemporaryDir dir;
+    QStringList large;  // 6000 x 4000
+    QStringList hd;     // 1920 x 1080
+};
+
+QImage DetailedPicture(QSize size, int seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int v = (x * 7 + y * 13 + seed * 31) ^ (x * y >> 6);
+            line[x] = qRgb((x * 255 / size.width() + v) & 0xff, (y * 255 / size.height() + (v >> 2)) & 0xff,
+                           (v >> 1) & 0xff);
+        }
+    }
+    QPainter painter(&image);
+    painter.setFont(QFont(QStringLiteral("Sans"), size.height() / 8));
+    painter.drawText(image.rect(), Qt::AlignCenter, QString::number(seed));
+    return image;
+}
+
+GeneratedBook &Book()
+{
+    static GeneratedBook *book = [] {
+        auto *b = new GeneratedBook;
+        const QImage large = DetailedPicture(QSize(6000, 4000), 0);
+        const QImage hd = DetailedPicture(QSize(1920, 1080), 1);
+        for (int i = 0; i < kPagesPerKind; ++i) {
+            QImage page = large;
+            QPainter(&page).fillRect(QRect(i * 200, i * 100, 400, 300), QColor::fromHsv(i * 17 % 360, 200, 200));
+            b->large.append(b->dir.filePath(QStringLiteral("large%1.jpg").arg(i)));
+            page.save(b->large.back(), "JPG", 85);
+            QImage small = hd;
+            QPainter(&small).fillRect(QRect(i * 60, i * 30, 200, 150), QColor::fromHsv(i * 23 % 360, 200, 200));
+            b->hd.append(b->dir.filePath(QStringLiteral("hd%1.jpg").arg(i)));
+            small.save(b->hd.back(), "JPG", 85);
+        }
+        return b;
+    }();
+    return *book;
+}
+
+BookDocument MakeBook(const QStringList &paths)
+{
+    BookDocument book = BookDocument::MakeNew();
+    for (const QString &path : paths)
+        book.Pictures.append(PictureEntry(path, QString(), 0));
+    book.PictureCount = int(book.Pictures.size());
+    return book;
+}
+
+// Passes everything to the view except the pages expected next, so that
+// every turn decodes on the spot.
+class NoPrefetch : public PageView {
+public:
+    explicit NoPrefetch(CAxPictureView &view) : m_view(view) {}
+    void ShowPicture(const QString &path) override { m_view.ShowPicture(path); }
+    void ApplyTypedZoom() override { m_view.ApplyTypedZoom(); }
+    bool BorderShown() const override { return m_view.BorderShown(); }
+    bool Centred() const override { return m_view.Centred(); }
+    void SetBorderAndCentre(bool b, bool c) override { m_view.SetBorderAndCentre(b, c); }
+
+private:
+    CAxPictureView &m_view;
+};
+
+// A 1600 x 1000 viewport at "fit screen" (the fit mode that shows the whole
+// of a 3:2 picture in a 16:10 window: fit height) or at 100 %.
+std::unique_ptr<CAxPictureView> MakeView(bool fitScreen)
+{
+    auto view = std::make_unique<CAxPictureView>();
+    view->setFrameStyle(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->resize(kViewClient);
+    view->show();
+    QApplication::processEvents();
+    if (fitScreen)
+        view->ToggleFitHeight();
+    else
+        view->ZoomCommand(kZoom100);
+    return view;
+}
+
+const QStringList &Pages(int kind) { return kind == 0 ? Book().large : Book().hd; }
+
+void Turn(CBookReader &reader, CAxPictureView &view)
+{
+    reader.NextPage();
+    view.viewport()->repaint();
+}
+
+// args: kind (0 = 6000 x 4000, 1 = 1920 x 1080), fit screen (1) or 100 % (0)
+void BM_ColdTurn(benchmark::State &state)
+{
+    const BookDocument book = MakeBook(Pages(int(state.range(0))));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto view = MakeView(state.range(1) != 0);
+        NoPrefetch adapter(*view);
+        CBookReader reader;
+        reader.SetBook(&book);
+        reader.SetView(&adapter);
+        state.ResumeTiming();
+        Turn(reader, *view);
+        state.PauseTiming();
+        view.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_PrefetchedTurn(benchmark::State &state)
+{
+    const BookDocument book = MakeBook(Pages(int(state.range(0))));
+    auto view = MakeView(state.range(1) != 0);
+    CBookReader reader;
+    reader.SetBook(&book);
+    reader.SetView(view.get());
+    reader.ShowCurrentPage();
+    for (auto _ : state) {
+        state.PauseTiming();
+        view->DecodeCache().WaitForWorkers();
+        state.ResumeTiming();
+        Turn(reader, *view);
+    }
+}
+
+void BM_DecodeFull(benchmark::State &state)
+{
+    const QString path = Pages(int(state.range(0))).front();
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        benchmark::DoNotOptimize(reader.read());
+    }
+}
+
+// The decode at the resolution fit screen needs, as the view asks for it.
+void BM_DecodeDisplay(benchmark::State &state)
+{
+    const QString path = Pages(int(state.range(0))).front();
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    CZoomScrollImpl layout;
+    layout.Resize(kViewClient.width(), kViewClient.height());
+    layout.ToggleFitHeight();
+    QSize full;
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        full = QImageReader(&buffer).size();
+    }
+    const int reduction = ReductionFor(full, ExpectedDisplaySize(layout, full));
+    state.counters["reduction"] = reduction;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        if (reduction > 1)
+            reader.setScaledSize(ReducedSize(full, reduction));
+        benchmark::DoNotOptimize(reader.read());
+    }
+}
+
+// One line step down at 400 %, repainted.
+void BM_ScrollAt400(benchmark::State &state)
+{
+    const BookDocument book = MakeBook(Pages(0));
+    auto view = MakeView(false);
+    CBookReader reader;
+    reader.SetBook(&book);
+    reader.SetView(view.get());
+    reader.ShowCurrentPage();
+    view->ZoomCommand(kZoom400);
+    QScrollBar *bar = view->verticalScrollBar();
+    for (auto _ : state) {
+        if (bar->value() >= bar->maximum())
+            bar->setValue(0);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        view->viewport()->repaint();
+    }
+}
+
+long PeakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    return -1;
+}
+
+// Reading every page of the book once, prefetching as a reader does.
+void BM_ReadWholeBook(benchmark::State &state)
+{
+    QStringList all = Pages(0);
+    all += Pages(1);
+    const BookDocument book = MakeBook(all);
+    // Forget the peak of generating the book: writing 5 to clear_refs
+    // resets the high-water mark of this process.
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+    clear.close();
+    for (auto _ : state) {
+        auto view = MakeView(state.range(0) != 0);
+        CBookReader reader;
+        reader.SetBook(&book);
+        reader.SetView(view.get());
+        reader.ShowCurrentPage();
+        for (int i = 1; i < book.PictureCount; ++i)
+            Turn(reader, *view);
+        view->DecodeCache().WaitForWorkers();
+    }
+    state.counters["peak_MiB"] = double(PeakResidentKiB()) / 1024.0;
+}
+
+void KindsAndModes(benchmark::internal::Benchmark *b)
+{
+    b->ArgNames({"kind", "fit"});
+    for (int kind : {0, 1})
+        for (int fit : {1, 0})
+            b->Args({kind, fit});
+    b->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+BENCHMARK(BM_ReadWholeBook)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DecodeFull)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DecodeDisplay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ColdTurn)->Apply(KindsAndModes)->Iterations(6);
+BENCHMARK(BM_PrefetchedTurn)->Apply(KindsAndModes)->Iterations(12);
+BENCHMARK(BM_ScrollAt400)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Book();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/DecodedPicture.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <memory>
+
+// One decoded page as the picture view draws it. Raster pictures may be
+// decoded below their full resolution when the view shows them smaller
+// (a JPEG decodes at 1/2, 1/4 or 1/8 in the codec), and carry a copy already
+// scaled to the size they are shown at, so a page turn only has to draw.
+// The natural size is always that of the full picture: every number of the
+// zoom arithmetic is computed from it.
+struct PagePicture {
+    QSize pixelSize;       // natural size in screen pixels, both sides >= 1
+    QImage raster;         // decoded pixels (RGB32, or premultiplied ARGB32 with alpha); null for vectors
+    std::shared_ptr<const DecodedPicture> vector;  // metafiles: drawn as vectors at any zoom
+    QImage displayCopy;    // raster smoothly scaled to the size it was expected to be shown at
+
+    bool IsVector() const { return vector != nullptr; }
+    // Whether the raster holds fewer pixels than the picture has.
+    bool IsReduced() const { return !raster.isNull() && raster.size() != pixelSize; }
+    qint64 Bytes() const
+    {
+        qint64 bytes = raster.sizeInBytes();
+        if (displayCopy.constBits() != raster.constBits())
+            bytes += displayCopy.sizeInBytes();
+        return bytes;
+    }
+};
+
+using PagePicturePtr = std::shared_ptr<const PagePicture>;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "viewer/PagePicture.h"
+#include "viewer/ZoomScrollImpl.h"
+
+#include <QString>
+
+// What a page decode needs to know besides the file: how the view is laid
+// out now (a copy of its arithmetic, without its zoom box), so the decoder
+// can work out the size the picture will be shown at and decode no more
+// pixels than that, and the screen resolution for metafile sizes.
+struct DecodeRequest {
+    QString path;
+    CZoomScrollImpl layout;
+    QSize dpi{96, 96};  // the screen's logical resolution (ScreenLogicalDpi)
+    bool fullResolution = false;  // a zoom needs every pixel
+};
+
+// The window size of the picture rectangle when a picture of the given
+// natural size is shown in a view laid out like `layout` (load, layout,
+// zoom keeping the centre: what showing a page does).
+QSize ExpectedDisplaySize(const CZoomScrollImpl &layout, QSize pixelSize);
+
+// The largest JPEG reduction (1, 2, 4 or 8) whose decoded size still covers
+// the display size on both axes.
+int ReductionFor(QSize fullSize, QSize displaySize);
+// A picture's size at a reduction: what the codec produces, rounded up.
+QSize ReducedSize(QSize fullSize, int reduction);
+
+// Decodes a picture file for the view; null when the file is missing, not a
+// regular file or not a picture. Safe to run on any thread.
+PagePicturePtr DecodePagePicture(const DecodeRequest &request);
+// The same from the file's bytes (request.path is not looked at).
+PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request);
+
+// Whether a decoded picture has enough pixels for the display size (or all
+// it has).
+bool ResolutionSuffices(const PagePicture &picture, QSize displaySize);

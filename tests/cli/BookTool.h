@@ -1,0 +1,60 @@
+#pragma once
+
+// Runs the real vellora-book as a script would, and makes the books it reads.
+
+#include "document/BookDocument.h"
+#include "document/BookFile.h"
+
+#include "TestFiles.h"
+
+#include <QColor>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+inline ToolRun Tool(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(VELLORA_BIN_DIR "/vellora-book"), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+inline QString Write(const ScratchDir &dir, const QString &name, const QByteArray &bytes)
+{
+    WriteAll(dir.file(name), bytes);
+    return dir.file(name);
+}
+
+// A book of the given pictures, written by the library (not by the tool).
+inline QString BookOf(const ScratchDir &dir, const QStringList &paths)
+{
+    BookDocument book = BookDocument::MakeNew();
+    book.Title = QStringLiteral("检查");
+    for (const QString &path : paths)
+        book.Pictures.append(PictureEntry(path, QStringLiteral("2026-12-6 20:00"), 0));
+    book.PictureCount = int(book.Pictures.size());
+    const QString file = dir.file(QStringLiteral("book.vlr"));
+    WriteBookFile(file, book);
+    return file;
+}
+
+inline QJsonArray CheckedPictures(const ToolRun &run)
+{
+    return QJsonDocument::fromJson(run.out).object()[QStringLiteral("Pictures")].toArray();
+}
+
+inline QString Metafile(const char *name) { return QStringLiteral(VELLORA_TEST_DATA "/metafiles/") + QLatin1String(name); }
+
+inline bool Near(QColor a, QColor b, int tolerance = 40)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
+}

@@ -1,0 +1,188 @@
+#include "viewer/PictureDecode.h"
+
+#include "document/AppDirectories.h"
+#include "viewer/PictureDecodeCache.h"
+
+#include "TestFiles.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString WriteJpeg(const ScratchDir &dir, const QString &name, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString path = dir.file(name);
+    image.save(path, "JPG", 90);
+    return path;
+}
+
+// A view laid out for fit width in the given client size.
+CZoomScrollImpl FitWidthLayout(int width, int height)
+{
+    CZoomScrollImpl layout;
+    layout.Resize(width, height);
+    layout.ToggleFitWidth();
+    return layout;
+}
+
+DecodeRequest RequestFor(const QString &path, const CZoomScrollImpl &layout = {})
+{
+    DecodeRequest request;
+    request.path = path;
+    request.layout = layout;
+    return request;
+}
+
+struct ReductionCase {
+    QSize full, display;
+    int expected;
+};
+
+class Reduction : public ::testing::TestWithParam<ReductionCase> {};
+
+TEST_P(Reduction, IsTheLargestPowerOfTwoThatStillCoversTheDisplay)
+{
+    EXPECT_EQ(ReductionFor(GetParam().full, GetParam().display), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, Reduction, ::testing::Values(
+    ReductionCase{{6000, 4000}, {1500, 1000}, 4}, ReductionCase{{6000, 4000}, {1501, 1000}, 2},
+    ReductionCase{{6000, 4000}, {600, 400}, 8}, ReductionCase{{6000, 4000}, {24000, 16000}, 1},
+    ReductionCase{{1001, 1001}, {126, 126}, 8},  // 1001/8 rounds up to 126
+    ReductionCase{{1920, 1080}, {1600, 900}, 1}));
+
+TEST(ExpectedDisplaySize, FollowsTheViewsArithmetic)
+{
+    EXPECT_EQ(ExpectedDisplaySize(FitWidthLayout(1600, 1000), QSize(6000, 4000)), QSize(1600, 1066));
+    CZoomScrollImpl actual;
+    actual.Resize(1600, 1000);
+    EXPECT_EQ(ExpectedDisplaySize(actual, QSize(1920, 1080)), QSize(1920, 1080));
+}
+
+TEST(DecodePagePicture, DecodesAJpegAtTheReductionTheViewNeeds)
+{
+    ScratchDir dir;
+    DecodeRequest request = RequestFor(WriteJpeg(dir, QStringLiteral("big.jpg"), QSize(1600, 1200)), FitWidthLayout(400, 300));
+    const PagePicturePtr picture = DecodePagePicture(request);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixelSize, QSize(1600, 1200));
+    EXPECT_EQ(picture->raster.size(), QSize(400, 300));
+    EXPECT_EQ(picture->raster.format(), QImage::Format_RGB32);
+    EXPECT_TRUE(picture->IsReduced());
+    EXPECT_EQ(picture->displayCopy.size(), QSize(400, 300));
+    request.fullResolution = true;
+    const PagePicturePtr full = DecodePagePicture(request);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->raster.size(), QSize(1600, 1200));
+    EXPECT_FALSE(full->IsReduced());
+}
+
+TEST(DecodePagePicture, RefusesWhatIsNoPicture)
+{
+    ScratchDir dir;
+    const QString text = dir.file(QStringLiteral("text.jpg"));
+    ASSERT_TRUE(WriteAll(text, QByteArray("not a picture at all")));
+    const QString cut = dir.file(QStringLiteral("cut.jpg"));  // a JPEG cut short after its header
+    ASSERT_TRUE(WriteAll(cut, ReadAll(WriteJpeg(dir, QStringLiteral("whole.jpg"), QSize(64, 64))).left(20)));
+    for (const QString &path : {QString(), dir.file(QStringLiteral("missing.jpg")), text, dir.path(), cut})
+        EXPECT_FALSE(DecodePagePicture(RequestFor(path))) << path.toStdString();
+}
+
+struct MetafileCase {
+    const char *file;
+    QSize pixels;  // at 96 dots per inch
+};
+
+class MetafilePages : public ::testing::TestWithParam<MetafileCase> {};
+
+TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
+{
+    DecodeRequest request = RequestFor(QStringLiteral(VELLORA_TEST_DATA "/viewer/") + QString::fromUtf8(GetParam().file));
+    request.dpi = QSize(96, 96);
+    // Enhanced metafiles are converted by the helper program beside ours.
+    SetApplicationDirectory(QStringLiteral(VELLORA_BIN_DIR "/"));
+    const PagePicturePtr picture = DecodePagePicture(request);
+    SetApplicationDirectory(QString());
+    ASSERT_TRUE(picture);
+    EXPECT_TRUE(picture->IsVector());
+    EXPECT_TRUE(picture->raster.isNull());
+    EXPECT_EQ(picture->pixelSize, GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MetafilePages, ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}},
+                                                                  MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}));
+
+// ---- The cache (a prefetched page served without decoding is checked through the view) ----
+
+TEST(DecodeCache, AColdPictureIsDecodedOnceAndAReducedOneIsNotEnoughForALargerView)
+{
+    ScratchDir dir;
+    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(1600, 1200));
+    CPictureDecodeCache cache;
+    const PagePicturePtr small = cache.Obtain(RequestFor(a, FitWidthLayout(400, 300)));
+    ASSERT_TRUE(small);
+    EXPECT_EQ(cache.Obtain(RequestFor(a, FitWidthLayout(400, 300))), small);
+    EXPECT_EQ(cache.Statistics().hits, 1);
+    const PagePicturePtr large = cache.Obtain(RequestFor(a, FitWidthLayout(1600, 1200)));
+    ASSERT_TRUE(large);
+    EXPECT_EQ(small->raster.width(), 400);
+    EXPECT_EQ(large->raster.width(), 1600);
+    EXPECT_EQ(cache.Statistics().decodes, 2);
+}
+
+TEST(DecodeCache, AFileReplacedOnDiskIsDecodedAfresh)
+{
+    ScratchDir dir;
+    const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(200, 100));
+    CPictureDecodeCache cache;
+    ASSERT_TRUE(cache.Obtain(RequestFor(a)));
+    WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(300, 100));
+    const PagePicturePtr again = cache.Obtain(RequestFor(a));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->pixelSize, QSize(300, 100));
+}
+
+TEST(DecodeCache, StaysWithinItsByteBudget)
+{
+    ScratchDir dir;
+    const qint64 onePicture = 400 * 300 * 4;  // at 100 % every picture is decoded whole
+    CPictureDecodeCache cache(3 * onePicture);
+    for (int i = 0; i < 8; ++i)
+        ASSERT_TRUE(cache.Obtain(RequestFor(WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(400, 300)))));
+    EXPECT_LE(cache.CachedBytes(), 3 * onePicture);
+    EXPECT_EQ(cache.CachedCount(), 3);
+}
+
+TEST(DecodeCache, PrefetchesOfPagesLeftBehindAreDropped)
+{
+    ScratchDir dir;
+    QList<DecodeRequest> many;
+    for (int i = 0; i < 12; ++i)
+        many.append(RequestFor(WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(2000, 1500))));
+    const QString other = WriteJpeg(dir, QStringLiteral("other.jpg"), QSize(600, 400));
+    CPictureDecodeCache cache(CPictureDecodeCache::kDefaultByteBudget, 1);
+    cache.Prefetch(many);
+    cache.Prefetch({RequestFor(other)});
+    cache.WaitForWorkers();
+    // With one worker only the decode that had started before the second
+    // prefetch (or, on a fast machine, one more) ran; the rest were dropped.
+    EXPECT_LE(cache.CachedCount(), 3);
+    ASSERT_TRUE(cache.Obtain(RequestFor(other)));
+    EXPECT_EQ(cache.Statistics().hits, 1);
+}
+
+TEST(DecodeCache, AFailedPrefetchFallsBackToADecodeThatAlsoFails)
+{
+    ScratchDir dir;
+    const QString missing = dir.file(QStringLiteral("missing.jpg"));
+    CPictureDecodeCache cache;
+    cache.Prefetch({RequestFor(missing)});
+    EXPECT_FALSE(cache.Obtain(RequestFor(missing)));
+    EXPECT_EQ(cache.CachedCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+// A page view that records what the reader and the dialog ask of it.
+
+#include "viewer/PageView.h"
+
+#include <QStringList>
+
+class RecordingView : public PageView {
+public:
+    QStringList shown, expected;
+    int typedZooms = 0;
+    bool border = true, centre = true;
+
+    void ShowPicture(const QString &path) override { shown.append(path); }
+    void ExpectPictures(const QStringList &paths) override { expected = paths; }
+    void ApplyTypedZoom() override { ++typedZooms; }
+    bool BorderShown() const override { return border; }
+    bool Centred() const override { return centre; }
+    void SetBorderAndCentre(bool b, bool c) override { border = b, centre = c; }
+};
