@@ -138,13 +138,4 @@ TEST_F(FileCommandTest, FailedSaveAsKeepsPathCaptionAndRecentList)
     EXPECT_EQ(frame->RecentDocuments().Entries(), recent);
 }
 
-TEST_F(FileCommandTest, FormIsDisabledAndCursorBusyOnlyWhileAFileIsWritten)
-{
-    form.shown.Title = QStringLiteral("t");
-    user->saveAnswers.enqueue(files.file(QStringLiteral("x.vlr")));
-    frame->OnCommand(kCmdFileSaveAs);
-    EXPECT_TRUE(form.enabled);
-    EXPECT_EQ(user->busyDepth, 0);
-}
-
 } // namespace
