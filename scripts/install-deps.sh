@@ -15,7 +15,7 @@ PACKAGES=(
   fonts-noto-cjk fonts-dejavu-core
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  xvfb xauth openbox xdotool x11-utils xclip imagemagick
   # install layout checks and packages
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
   # an independent RTF reader that checks what our RTF writer produces

@@ -1,7 +1,11 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/EditFormPort.h"
+#include "app/FileCommandUi.h"
 #include "app/HelpDocuments.h"
+#include "app/RecentFilesMenu.h"
+#include "app/StandInPorts.h"
 #include "document/AppDirectories.h"
 #include "editor/EditFormView.h"
 #include "platform/AcceleratorTable.h"
@@ -15,6 +19,7 @@
 #include "platform/ResourceIds.h"
 #include "platform/StringTable.h"
 #include "platform/ToolBarResource.h"
+#include "settings/dialogs/MainProperties.h"
 #include "viewer/AxPictureView.h"
 #include "viewer/BookReader.h"
 
@@ -67,7 +72,21 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), reader_(std::make
     BuildStatusBar();
     // 7-9. The client views: picture view shown, form hidden.
     BuildClientViews();
-    // 10. The recent-document list fills RecentFilesMenu() when it exists.
+    // The book side: a new empty book, read by the reader.
+    standInForm_ = std::make_unique<HeldBookForm>();
+    standInReader_ = std::make_unique<FrameReaderPort>(*reader_, *axPictureView_);
+    form_ = standInForm_.get();
+    if (CEditFormView *form = EditForm()) {
+        editFormPort_ = std::make_unique<EditFormPort>(*form);
+        form_ = editFormPort_.get();
+    }
+    readerPort_ = standInReader_.get();
+    fileUi_ = std::make_unique<QtFileCommandUi>();
+    readerPort_->SetBook(&savedBook_);
+    form_->FillFromBook(savedBook_);
+    // 10. The recent-document list and its menu.
+    recent_.Read();
+    RecentListChanged();
     // 11-12. Start checks: bars shown, centre and border on, 100 %.
     for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdViewReadingBar, kCmdViewCentre, kCmdViewBorder, kCmdZoom100})
         SetCommandCheck(id, true);
@@ -365,11 +384,12 @@ void CMainFrame::SyncViewAndReaderState()
     viewState_.autoBrowse = reader_->IsAutoBrowsing();
 }
 
-void CMainFrame::OnFileExit()
+void CMainFrame::OnSettings()
 {
-    // The change test before leaving comes with the file commands; until
-    // then there is nothing in the frame that could be lost.
-    close();
+    if (settingsDialog_)
+        settingsDialog_();
+    else
+        ShowSettingsDialog();
 }
 
 void CMainFrame::OnAbout()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/FrameCommandStates.h"
+#include "app/RecentDocumentList.h"
+#include "document/BookDocument.h"
 #include "editor/EditFormView.h"
 #include "platform/CommandTable.h"
 
@@ -8,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class BookFormPort;
+class FileCommandUi;
 class CAxPictureView;
 class CBookReader;
 class IdleHook;
@@ -18,6 +22,7 @@ class QLabel;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
+class ReaderPort;
 
 // The program's only top-level window: the top area with the menu bar, the
 // main tool bar and the reading bar in one row, the client view (picture
@@ -72,6 +77,22 @@ public:
     // recorder would hang here).
     void SetCommandObserver(std::function<void(int)> observer) { commandObserver_ = std::move(observer); }
 
+    // The file commands' partners. The frame uses stand-ins until the form
+    // and the reader are plugged in; the ports are not owned.
+    void SetBookForm(BookFormPort *form);
+    void SetReaderPort(ReaderPort *reader);
+    void SetFileCommandUi(std::unique_ptr<FileCommandUi> ui);
+    // What command 32808 runs: the settings sheet, or a test's stand-in.
+    void SetSettingsDialogRunner(std::function<void()> runner) { settingsDialog_ = std::move(runner); }
+
+    // The file commands' state and steps.
+    const BookDocument &SavedBook() const { return savedBook_; }
+    const QString &CurrentPath() const { return currentPath_; }
+    const RecentDocumentList &RecentDocuments() const { return recent_; }
+    bool BooksDiffer() const;
+    bool LoadBook(const QString &path);
+    bool SaveBookTo(const QString &path);
+
     CommandTable &Commands() { return *commands_; }
     NumberEdit *ZoomBox() const { return zoomBox_; }
     NumberEdit *PageBox() const { return pageBox_; }
@@ -81,6 +102,10 @@ public:
     QMenu *RecentFilesMenu() const { return recentMenu_; }
     QMenu *ZoomDropDownMenu() const { return zoomDropDown_; }
     QLabel *StatusPane() const { return statusPane_; }
+
+protected:
+    // The close box, the window menu and Alt+F4 ask as the exit command does.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildMenuBand();
@@ -92,13 +117,24 @@ private:
 
     // Handlers of commands whose work lives elsewhere; each fills in as its
     // part of the program arrives.
-    void OnFileNew() {}
-    void OnFileOpen() {}
-    void OnFileSave() {}
-    void OnFileSaveAs() {}
-    void OnRecentDocument(int /*position*/) {}
+    void OnFileNew();
+    void OnFileOpen();
+    // Both report whether the form's book is now on disk: true when it was
+    // written or had nothing to write, false when the title was empty, the
+    // dialog was cancelled or the write failed.
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnRecentDocument(int position);
     void OnFileExit();
-    void OnSettings() {}
+    // The form's book becomes the saved book and is written; on failure the
+    // saved book is put back and the user is told.
+    bool SaveFormBookTo(const QString &path);
+    // Asks before the changes of the form are lost; false: stay.
+    bool ConfirmLeave();
+    void SaveReadingStateOfBook();
+    void RecentListChanged();
+    void WriteRecentList();
+    void OnSettings();
     void OnViewCommand(int id);
     void OnNavigate(int id);
     void OnAutoBrowse(int id);
@@ -131,4 +167,17 @@ private:
     std::function<void(int)> commandObserver_;
     PreTranslateFilter *preTranslate_ = nullptr;
     IdleHook *idleHook_ = nullptr;
+
+    BookDocument savedBook_ = BookDocument::MakeNew();
+    QString currentPath_;
+    RecentDocumentList recent_;
+    std::unique_ptr<BookFormPort> standInForm_;
+    std::unique_ptr<BookFormPort> editFormPort_;
+    std::unique_ptr<ReaderPort> standInReader_; // the real reader and view
+    BookFormPort *form_ = nullptr;
+    ReaderPort *readerPort_ = nullptr;
+    std::unique_ptr<FileCommandUi> fileUi_;
+    // Set once leaving was confirmed, so the close that follows asks no more.
+    bool leaveConfirmed_ = false;
+    std::function<void()> settingsDialog_;
 };

@@ -24,5 +24,6 @@ enum StringId : int {
     kIdsPagePictures = 141,
     kIdsSettingsCaption = 142,
     kIdsCannotOpenFile = 145,
+    kIdsCannotSaveFile = 146,
     kIdsReady = 57345,
 };

@@ -3,6 +3,7 @@
 // A started main frame, shown and active, with every routed command
 // recorded.
 
+#include "FileCommandDoubles.h"
 #include "app/MainFrame.h"
 #include "app/StartUp.h"
 
@@ -17,6 +18,10 @@ protected:
     {
         frame = CreateMainFrame();
         frame->SetCommandObserver([this](int id) { routed.append(id); });
+        // Keys that reach file commands or the settings sheet must not leave
+        // a modal dialog waiting for a user who is not there.
+        frame->SetFileCommandUi(std::make_unique<ScriptedUser>());
+        frame->SetSettingsDialogRunner([] {});
         frame->show();
         QApplication::setActiveWindow(frame.get());
     }

@@ -47,3 +47,16 @@ check=$("$prefix/bin/vellora-book" check "$app/samples/四季画意.vlr" || true
 [ "$(grep -c '"status": "ok"' <<<"$check")" -eq 12 ] || fail "sample pictures do not load: $check"
 [ "$(grep -c '"status": "missing"' <<<"$check")" -eq 0 ] || fail "sample pictures missing: $check"
 echo "install layout ok"
+
+# The installed program opens the sample book through File > Open and shows
+# its first page (the screenshot is not blank).
+if ! command -v Xvfb >/dev/null || ! command -v openbox >/dev/null || ! command -v xdotool >/dev/null \
+   || ! command -v xclip >/dev/null || ! command -v import >/dev/null; then
+  echo "install layout ok; no X server tools here, so the program was not started"
+  exit 0
+fi
+shot="$build/tests/installed-program.png"
+bash "$(dirname "$0")/run-installed-program.sh" "$prefix" "$shot" || fail "the installed program"
+colours=$(convert "$shot" -crop 900x500+150+150 +repage -format %k info:)
+[ "$colours" -gt 50 ] || fail "the first page looks blank ($colours colours; see $shot)"
+echo "installed program shows the sample book ($colours colours in the page)"

@@ -1,0 +1,13 @@
+#include "app/EditFormPort.h"
+
+#include "editor/EditFormView.h"
+
+BookDocument EditFormPort::CollectBook() const { return form_.CollectBook(); }
+
+void EditFormPort::FillFromBook(const BookDocument &book) { form_.FillFromBook(book); }
+
+// Read straight from the field: gathering the whole book would refresh the
+// picture entries (and the count field) as a side effect.
+QString EditFormPort::TitleText() const { return form_.TitleText().left(255); }
+
+void EditFormPort::SetFormEnabled(bool enabled) { form_.setEnabled(enabled); }

@@ -1,0 +1,259 @@
+// The file commands of the main frame: new, open, save, save as, the recent
+// documents and exit, with the change test that guards the user's edits.
+
+#include "app/BookFormPort.h"
+#include "app/BooksDiffer.h"
+#include "app/FileCommandUi.h"
+#include "app/MainFrame.h"
+#include "app/ReaderPort.h"
+#include "app/RecentFilesMenu.h"
+#include "document/BookFile.h"
+#include "platform/CommandIds.h"
+#include "platform/ResourceIds.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+
+namespace {
+
+// The caption's name for a file chosen by name: its file name, extension
+// included, without the folders.
+QString DisplayName(const QString &path) { return QFileInfo(path).fileName(); }
+
+// Switches the form off and shows the wait cursor for one file operation.
+class BusyScope {
+public:
+    BusyScope(BookFormPort &form, FileCommandUi &ui) : form_(form), ui_(ui)
+    {
+        ui_.SetBusy(true);
+        form_.SetFormEnabled(false);
+    }
+    ~BusyScope()
+    {
+        form_.SetFormEnabled(true);
+        ui_.SetBusy(false);
+    }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    BookFormPort &form_;
+    FileCommandUi &ui_;
+};
+
+} // namespace
+
+void CMainFrame::SetBookForm(BookFormPort *form)
+{
+    form_ = form ? form : standInForm_.get();
+    form_->FillFromBook(savedBook_);
+}
+
+void CMainFrame::SetReaderPort(ReaderPort *reader)
+{
+    readerPort_ = reader ? reader : standInReader_.get();
+    readerPort_->SetBook(&savedBook_);
+}
+
+void CMainFrame::SetFileCommandUi(std::unique_ptr<FileCommandUi> ui)
+{
+    if (ui)
+        fileUi_ = std::move(ui);
+}
+
+bool CMainFrame::BooksDiffer() const { return ::BooksDiffer(form_->CollectBook(), savedBook_); }
+
+bool CMainFrame::LoadBook(const QString &path)
+{
+    const BusyScope busy(*form_, *fileUi_);
+    BookDocument book = BookDocument::MakeNew();
+    if (!ReadBookFile(path, book))
+        return false;
+    readerPort_->StopAutoBrowse();
+    SetWindowTitle(path);
+    form_->FillFromBook(book);
+    savedBook_ = std::move(book);
+    readerPort_->SetBook(&savedBook_);
+    readerPort_->LoadReadingState();
+    readerPort_->ShowCurrentPage();
+    readerPort_->UpdatePageBox();
+    readerPort_->UpdateZoomBox();
+    return true;
+}
+
+bool CMainFrame::SaveBookTo(const QString &path)
+{
+    const BusyScope busy(*form_, *fileUi_);
+    if (!WriteBookFile(path, savedBook_))
+        return false;
+    recent_.Add(path);
+    RecentListChanged();
+    WriteRecentList();
+    SetWindowTitle(path);
+    return true;
+}
+
+bool CMainFrame::SaveFormBookTo(const QString &path)
+{
+    BookDocument previous = savedBook_;
+    savedBook_ = form_->CollectBook();
+    readerPort_->SetBook(&savedBook_);
+    if (SaveBookTo(path))
+        return true;
+    // Nothing reached the disk: the old saved book stays the one the form is
+    // compared with, so the edits still count as changes and are not lost.
+    savedBook_ = std::move(previous);
+    readerPort_->SetBook(&savedBook_);
+    fileUi_->ShowMessage(kIdsCannotSaveFile, QMessageBox::Ok);
+    return false;
+}
+
+void CMainFrame::SaveReadingStateOfBook()
+{
+    if (readerPort_->HasBook())
+        readerPort_->SaveReadingState();
+}
+
+void CMainFrame::RecentListChanged()
+{
+    RebuildRecentFilesMenu(recentMenu_, recent_.MostRecentFirst(), *commands_);
+}
+
+void CMainFrame::WriteRecentList() { recent_.Write(); }
+
+void CMainFrame::OnFileNew()
+{
+    // Changes are worth a question also when the book has no file yet.
+    if (BooksDiffer()) {
+        const QMessageBox::StandardButton answer =
+            fileUi_->ShowMessage(kIdsAskSaveBeforeNew, QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::Yes && !OnFileSave())
+            return; // the changes are not on disk: keep them in the form
+    }
+    if (readerPort_->HasBook()) {
+        readerPort_->StopAutoBrowse();
+        readerPort_->SaveReadingState();
+    }
+    savedBook_ = BookDocument::MakeNew();
+    readerPort_->SetBook(&savedBook_);
+    readerPort_->SetCurrentPage(0);
+    form_->FillFromBook(savedBook_);
+    currentPath_.clear();
+    readerPort_->ResetZoomScale();
+    SetWindowTitle();
+    readerPort_->UpdateZoomBox();
+    readerPort_->UpdatePageBox();
+    ShowEditMode();
+    ShowReadingBar(false);
+}
+
+void CMainFrame::OnFileOpen()
+{
+    SaveReadingStateOfBook();
+    // The changes are saved without a question; when they could not be, the
+    // open stops so that another book does not replace them.
+    if (BooksDiffer() && !OnFileSave())
+        return;
+    const QString path = fileUi_->AskOpenPath();
+    if (path.isEmpty())
+        return;
+    if (!LoadBook(path)) {
+        fileUi_->ShowMessage(kIdsCannotOpenFile, QMessageBox::Ok);
+        return;
+    }
+    recent_.Add(path);
+    RecentListChanged();
+    WriteRecentList();
+    currentPath_ = path;
+    ShowReadingBar(true);
+}
+
+bool CMainFrame::OnFileSave()
+{
+    if (form_->TitleText().isEmpty()) {
+        fileUi_->ShowMessage(kIdsTitleEmpty, QMessageBox::Ok);
+        return false;
+    }
+    if (currentPath_.isEmpty())
+        return OnFileSaveAs();
+    if (!BooksDiffer())
+        return true;
+    return SaveFormBookTo(currentPath_);
+}
+
+bool CMainFrame::OnFileSaveAs()
+{
+    if (form_->TitleText().isEmpty()) {
+        fileUi_->ShowMessage(kIdsTitleEmpty, QMessageBox::Ok);
+        return false;
+    }
+    const QString path = fileUi_->AskSavePath();
+    if (path.isEmpty())
+        return false;
+    // A failed write leaves the current path, caption and list as they were:
+    // they would otherwise name a file that does not hold this book.
+    if (!SaveFormBookTo(path))
+        return false;
+    currentPath_ = path;
+    SetWindowTitle(DisplayName(path));
+    return true;
+}
+
+void CMainFrame::OnRecentDocument(int position)
+{
+    SaveReadingStateOfBook();
+    const int index = recent_.IndexOfPosition(position);
+    if (index < 0) {
+        fileUi_->Beep();
+        return;
+    }
+    const QString path = recent_.Entries().at(index);
+    // Opening another book must not throw away the edits of this one.
+    if (BooksDiffer() && !OnFileSave())
+        return;
+    // That save may have moved the entry, or pushed it out of a full list.
+    const int entry = recent_.Entries().indexOf(path);
+    if (LoadBook(path)) {
+        if (entry >= 0)
+            recent_.MoveToTop(entry);
+        else
+            recent_.Add(path);
+        RecentListChanged();
+        currentPath_ = path;
+        SetWindowTitle(DisplayName(path));
+    } else {
+        recent_.Remove(entry);
+        RecentListChanged();
+        fileUi_->ShowMessage(kIdsCannotOpenFile, QMessageBox::Ok);
+    }
+    WriteRecentList();
+}
+
+bool CMainFrame::ConfirmLeave()
+{
+    if (leaveConfirmed_)
+        return true;
+    if (BooksDiffer()
+        && fileUi_->ShowMessage(kIdsExitWithoutSaving, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return false;
+    leaveConfirmed_ = true;
+    // The book being read reopens where it was left.
+    readerPort_->StopAutoBrowse();
+    SaveReadingStateOfBook();
+    return true;
+}
+
+void CMainFrame::OnFileExit()
+{
+    if (ConfirmLeave())
+        close();
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (!ConfirmLeave()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}

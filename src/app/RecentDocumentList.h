@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The recent-document list: paths, most recent last, at most Capacity() of
+// them. Reading fills it to exactly the capacity (empty texts for keys that
+// are missing), so a first start shows numbered empty items. The list lives
+// in the settings file, section "Recent Document List".
+class RecentDocumentList {
+public:
+    static constexpr int kDefaultCapacity = 5;
+    static constexpr int kMinCapacity = 2;
+    static constexpr int kMaxCapacity = 16;
+    // A Linux path can be this long; longer texts are cut.
+    static constexpr qsizetype kMaxPathLength = 4095;
+
+    static int ClampCapacity(int stored);
+
+    // "DocumentCount" and "Document<n>" from the settings file, the list
+    // emptied first.
+    void Read();
+    // "DocumentCount", then key n = the entry n-th from the end; keys above
+    // the number of entries stay as they are. False when the file could not
+    // be written (the list still holds the change).
+    bool Write() const;
+
+    // Removes an entry equal to the path (letter case counts: two such paths
+    // are two files here), drops the oldest entry when full, appends the path.
+    void Add(const QString &path);
+    void MoveToTop(int index);
+    void Remove(int index);
+
+    int Capacity() const { return capacity_; }
+    int Count() const { return int(entries_.size()); }
+    const QStringList &Entries() const { return entries_; }
+    // The entry a recent-document command at this position (0 = most recent)
+    // names: index Count() - 1 - position, or -1 when there is none.
+    int IndexOfPosition(int position) const;
+    // Most recent first, as the menu shows them.
+    QStringList MostRecentFirst() const;
+
+    void SetCapacity(int capacity) { capacity_ = ClampCapacity(capacity); }
+
+private:
+    int capacity_ = kDefaultCapacity;
+    QStringList entries_;
+};

@@ -1,0 +1,180 @@
+// Open, new and exit: what they do with the changes of the form, the
+// reading state and the questions they ask.
+
+#include "FileCommandFixture.h"
+#include "platform/ResourceIds.h"
+
+#include <QFileInfo>
+#include <QToolBar>
+
+namespace {
+
+TEST_F(FileCommandTest, OpenWritesTheChangesBeforeTheDialogWithoutAsking)
+{
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
+    Open(path);
+    form.shown.Title = QStringLiteral("changed");
+    QString onDiskAtDialog;
+    user->onOpenDialog = [&] { onDiskAtDialog = OnDisk(path).Title; };
+    frame->OnCommand(kCmdFileOpen);
+    EXPECT_EQ(onDiskAtDialog, QStringLiteral("changed"));
+    EXPECT_TRUE(user->messagesShown.isEmpty());
+}
+
+TEST_F(FileCommandTest, OpenStopsWhenTheChangesCouldNotBeSaved)
+{
+    form.shown.Author = QStringLiteral("edited, no title");
+    frame->OnCommand(kCmdFileOpen);
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsTitleEmpty});
+    EXPECT_EQ(user->openDialogs, 0);
+
+    form.shown.Title = QStringLiteral("t");
+    frame->OnCommand(kCmdFileOpen); // the save dialog is cancelled
+    EXPECT_EQ(user->saveDialogs, 1);
+    EXPECT_EQ(user->openDialogs, 0);
+    EXPECT_EQ(form.shown.Author, QStringLiteral("edited, no title"));
+}
+
+TEST_F(FileCommandTest, OpenSavesTheReadingStateThenLoadsTheNewOneBeforeShowing)
+{
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"), 3);
+    const QString before = frame->SavedBook().BookId;
+    Open(path);
+    EXPECT_EQ(reader.statesSavedFor, QStringList{before});
+    EXPECT_EQ(reader.calls,
+              (QStringList{QStringLiteral("save state"), QStringLiteral("stop"), QStringLiteral("load state"),
+                           QStringLiteral("show"), QStringLiteral("page box"), QStringLiteral("zoom box")}));
+    EXPECT_EQ(reader.book, &frame->SavedBook());
+    EXPECT_EQ(frame->SavedBook().Pictures.size(), 3);
+    EXPECT_EQ(form.shown.BookId, frame->SavedBook().BookId);
+    EXPECT_TRUE(frame->ReadingBar()->isVisible());
+}
+
+TEST_F(FileCommandTest, UnreadableFileShowsMessageAndKeepsEverything)
+{
+    const QString good = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
+    Open(good);
+    const QString bad = files.file(QStringLiteral("bad.vlr"));
+    ASSERT_TRUE(WriteAll(bad, QByteArray("not a book")));
+    const BookDocument saved = frame->SavedBook();
+    const QString caption = frame->windowTitle();
+    Open(bad);
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotOpenFile});
+    EXPECT_EQ(frame->SavedBook(), saved);
+    EXPECT_EQ(frame->CurrentPath(), good);
+    EXPECT_EQ(frame->windowTitle(), caption);
+    EXPECT_TRUE(form.enabled);
+    EXPECT_EQ(user->busyDepth, 0);
+}
+
+struct NewCase {
+    const char *name;
+    bool opened;                        // the book has a file
+    QMessageBox::StandardButton answer; // to message 133
+    const char *titleOnDisk;            // after New; empty: no file expected to change
+    bool newBookMade;
+};
+
+class NewWithChanges : public FileCommandTest, public ::testing::WithParamInterface<NewCase> {};
+
+TEST_P(NewWithChanges, AsksAndSavesOrDiscards)
+{
+    const NewCase &c = GetParam();
+    QString path;
+    if (c.opened) {
+        path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("old"));
+        Open(path);
+    }
+    form.shown.Title = QStringLiteral("changed");
+    user->messageAnswers.enqueue(c.answer);
+    frame->OnCommand(kCmdFileNew);
+    EXPECT_EQ(user->messagesShown.value(0), kIdsAskSaveBeforeNew);
+    if (c.opened) {
+        EXPECT_EQ(OnDisk(path).Title, QString::fromUtf8(c.titleOnDisk));
+    }
+    if (c.newBookMade) {
+        EXPECT_EQ(frame->CurrentPath(), QString());
+        EXPECT_EQ(form.shown.Title, QString());
+        EXPECT_FALSE(frame->IsReadMode());
+        EXPECT_FALSE(frame->ReadingBar()->isVisible());
+        EXPECT_TRUE(reader.calls.contains(QStringLiteral("page 0")));
+        EXPECT_TRUE(reader.calls.contains(QStringLiteral("zoom 1")));
+    } else {
+        EXPECT_EQ(form.shown.Title, QStringLiteral("changed")) << "the edits stay in the form";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NewWithChanges,
+    ::testing::Values(NewCase{"OpenedYes", true, QMessageBox::Yes, "changed", true},
+                      NewCase{"OpenedNo", true, QMessageBox::No, "old", true},
+                      // Never saved: Yes runs save as; cancelling it keeps the book.
+                      NewCase{"NeverSavedYesCancelled", false, QMessageBox::Yes, "", false},
+                      NewCase{"NeverSavedNo", false, QMessageBox::No, "", true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(FileCommandTest, NewWithoutChangesAsksNothingAndSavesTheReadingState)
+{
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"), 2);
+    Open(path);
+    const QString openedId = frame->SavedBook().BookId;
+    reader.calls.clear();
+    frame->OnCommand(kCmdFileNew);
+    EXPECT_TRUE(user->messagesShown.isEmpty());
+    EXPECT_EQ(reader.statesSavedFor.last(), openedId);
+    EXPECT_EQ(reader.calls.mid(0, 2), (QStringList{QStringLiteral("stop"), QStringLiteral("save state")}));
+    EXPECT_NE(frame->SavedBook().BookId, openedId);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("电子画册Vellora V1.0"));
+}
+
+struct LeaveCase {
+    const char *name;
+    bool viaCloseBox;
+    bool opened;
+    bool changed;
+    QMessageBox::StandardButton answer;
+    bool asked;
+    bool closed;
+};
+
+class LeaveProgram : public FileCommandTest, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(LeaveProgram, AsksWhenTheBooksDifferAndWritesTheReadingState)
+{
+    const LeaveCase &c = GetParam();
+    if (c.opened)
+        Open(MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t")));
+    if (c.changed)
+        form.shown.Author = QStringLiteral("changed");
+    reader.statesSavedFor.clear();
+    user->messageAnswers.enqueue(c.answer);
+    if (c.viaCloseBox)
+        frame->close();
+    else
+        frame->OnCommand(kCmdAppExit);
+    EXPECT_EQ(user->messagesShown, c.asked ? QList<int>{kIdsExitWithoutSaving} : QList<int>{});
+    EXPECT_EQ(frame->isVisible(), !c.closed);
+    EXPECT_EQ(reader.statesSavedFor, c.closed ? QStringList{frame->SavedBook().BookId} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LeaveProgram,
+    ::testing::Values(LeaveCase{"ExitChangedCancel", false, true, true, QMessageBox::Cancel, true, false},
+                      LeaveCase{"ExitChangedOk", false, true, true, QMessageBox::Ok, true, true},
+                      LeaveCase{"ExitUnchanged", false, true, false, QMessageBox::Cancel, false, true},
+                      LeaveCase{"ExitNeverSavedChanged", false, false, true, QMessageBox::Cancel, true, false},
+                      LeaveCase{"CloseBoxChangedCancel", true, true, true, QMessageBox::Cancel, true, false},
+                      LeaveCase{"CloseBoxNeverSavedOk", true, false, true, QMessageBox::Ok, true, true},
+                      LeaveCase{"CloseBoxUnchanged", true, false, false, QMessageBox::Cancel, false, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(FileCommandTest, ExitThatWasConfirmedDoesNotAskAgainWhenTheWindowCloses)
+{
+    form.shown.Author = QStringLiteral("changed");
+    user->messageAnswers.enqueue(QMessageBox::Ok);
+    frame->OnCommand(kCmdAppExit);
+    EXPECT_EQ(user->messagesShown.size(), 1);
+    EXPECT_FALSE(frame->isVisible());
+}
+
+} // namespace

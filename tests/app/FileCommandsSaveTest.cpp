@@ -1,0 +1,141 @@
+// Save and save as: what reaches the disk, the book ids, the captions, and
+// what a failed write leaves behind.
+
+#include "FileCommandFixture.h"
+#include "platform/ResourceIds.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kProgram = QStringLiteral("电子画册Vellora V1.0");
+
+TEST_F(FileCommandTest, ChangedTitleIsWrittenOnceAndASecondSaveWritesNothing)
+{
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("旧标题"));
+    Open(path);
+    form.shown.Title = QStringLiteral("新标题");
+    frame->OnCommand(kCmdFileSave);
+    EXPECT_EQ(OnDisk(path).Title, QStringLiteral("新标题"));
+
+    ASSERT_TRUE(QFile::remove(path));
+    frame->OnCommand(kCmdFileSave);
+    EXPECT_FALSE(QFileInfo::exists(path)) << "nothing changed since the save, nothing is written";
+    EXPECT_TRUE(user->messagesShown.isEmpty());
+}
+
+TEST_F(FileCommandTest, EachSaveThatWritesGivesTheBookANewId)
+{
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
+    Open(path);
+    const QString opened = frame->SavedBook().BookId;
+    form.shown.Author = QStringLiteral("甲");
+    frame->OnCommand(kCmdFileSave);
+    const QString first = OnDisk(path).BookId;
+    form.shown.Author = QStringLiteral("乙");
+    frame->OnCommand(kCmdFileSave);
+    const QString second = OnDisk(path).BookId;
+    EXPECT_NE(first, opened);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(frame->SavedBook().BookId, second);
+    EXPECT_EQ(reader.book, &frame->SavedBook());
+}
+
+TEST_F(FileCommandTest, EmptyTitleIsRefusedBeforeAnyDialog)
+{
+    form.shown.Title.clear();
+    form.shown.Author = QStringLiteral("a");
+    for (int command : {kCmdFileSave, kCmdFileSaveAs})
+        frame->OnCommand(command);
+    EXPECT_EQ(user->messagesShown, (QList<int>{kIdsTitleEmpty, kIdsTitleEmpty}));
+    EXPECT_EQ(user->saveDialogs, 0);
+}
+
+TEST_F(FileCommandTest, SaveOfANewBookAsksForAName)
+{
+    form.shown.Title = QStringLiteral("书");
+    const QString path = files.file(QStringLiteral("new.vlr"));
+    user->saveAnswers.enqueue(path);
+    frame->OnCommand(kCmdFileSave);
+    EXPECT_EQ(user->saveDialogs, 1);
+    EXPECT_EQ(OnDisk(path).Title, QStringLiteral("书"));
+    EXPECT_EQ(frame->CurrentPath(), path);
+    EXPECT_FALSE(frame->BooksDiffer());
+}
+
+TEST_F(FileCommandTest, CaptionsAfterOpenRecentSaveAsAndSave)
+{
+    const QString path = MakeBookFile(QStringLiteral("one.vlr"), QStringLiteral("t"));
+    Open(path);
+    EXPECT_EQ(frame->windowTitle(), path + QStringLiteral(" - ") + kProgram);
+
+    frame->OnCommand(kCmdRecentFirst);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("one.vlr - ") + kProgram);
+
+    const QString other = files.file(QStringLiteral("two.vlr"));
+    user->saveAnswers.enqueue(other);
+    frame->OnCommand(kCmdFileSaveAs);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("two.vlr - ") + kProgram);
+
+    form.shown.Title = QStringLiteral("changed");
+    frame->OnCommand(kCmdFileSave);
+    EXPECT_EQ(frame->windowTitle(), other + QStringLiteral(" - ") + kProgram);
+}
+
+TEST_F(FileCommandTest, AForeignTypeLineCountsAsChangedAndSavingWritesTheDefaults)
+{
+    BookDocument book = BookDocument::MakeNew();
+    book.FileType = QStringLiteral("Other Book File");
+    book.Version = QStringLiteral("2.5");
+    book.Reserved = QStringLiteral("x");
+    book.Title = QStringLiteral("t");
+    const QString path = files.file(QStringLiteral("foreign.vlr"));
+    ASSERT_TRUE(WriteBookFile(path, book));
+    Open(path);
+    EXPECT_TRUE(frame->BooksDiffer());
+    frame->OnCommand(kCmdFileSave);
+    const BookDocument written = OnDisk(path);
+    EXPECT_EQ(written.FileType, QString::fromUtf16(kDefaultFileType));
+    EXPECT_EQ(written.Version, QString::fromUtf16(kDefaultVersion));
+    EXPECT_EQ(written.Reserved, QString());
+}
+
+// A folder that has gone away stands for every write that fails (a full
+// disk, a read-only folder): the user is told and the edits stay changes.
+TEST_F(FileCommandTest, FailedSaveIsReportedKeepsTheChangesAndIsTriedAgain)
+{
+    QDir(files.path()).mkdir(QStringLiteral("books"));
+    const QString path = MakeBookFile(QStringLiteral("books/a.vlr"), QStringLiteral("t"));
+    Open(path);
+    const BookDocument before = frame->SavedBook();
+    ASSERT_TRUE(QDir(files.file(QStringLiteral("books"))).removeRecursively());
+
+    form.shown.Title = QStringLiteral("edited");
+    frame->OnCommand(kCmdFileSave);
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotSaveFile});
+    EXPECT_EQ(frame->SavedBook(), before);
+    EXPECT_EQ(reader.book, &frame->SavedBook());
+    EXPECT_TRUE(frame->BooksDiffer());
+
+    ASSERT_TRUE(QDir(files.path()).mkdir(QStringLiteral("books")));
+    frame->OnCommand(kCmdFileSave);
+    EXPECT_EQ(OnDisk(path).Title, QStringLiteral("edited"));
+    EXPECT_FALSE(frame->BooksDiffer());
+}
+
+TEST_F(FileCommandTest, FailedSaveAsKeepsPathCaptionAndRecentList)
+{
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
+    Open(path);
+    const QString caption = frame->windowTitle();
+    const QStringList recent = frame->RecentDocuments().Entries();
+    user->saveAnswers.enqueue(files.file(QStringLiteral("missing/b.vlr")));
+    frame->OnCommand(kCmdFileSaveAs);
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotSaveFile});
+    EXPECT_EQ(frame->CurrentPath(), path);
+    EXPECT_EQ(frame->windowTitle(), caption);
+    EXPECT_EQ(frame->RecentDocuments().Entries(), recent);
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+// The frame's own reader: a book reopens at the page it was left at, also
+// when the program ended while reading it.
+
+#include "FileCommandDoubles.h"
+#include "TestFiles.h"
+#include "app/MainFrame.h"
+#include "app/StartUp.h"
+#include "document/AppDirectories.h"
+#include "document/BookFile.h"
+#include "document/ReadingStateFile.h"
+#include "platform/CommandIds.h"
+#include "viewer/BookReader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReadingStateAcrossRuns : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetDataDirectory(data.path());
+        EnsureDataDirectories();
+        BookDocument book = BookDocument::MakeNew();
+        book.Title = QStringLiteral("三页");
+        for (int i = 0; i < 3; ++i)
+            book.Pictures.append(PictureEntry(files.file(QStringLiteral("p%1.bmp").arg(i)), QString(), 0));
+        book.PictureCount = 3;
+        path = files.file(QStringLiteral("book.vlr"));
+        ASSERT_TRUE(WriteBookFile(path, book));
+        id = book.BookId;
+    }
+
+    // One run of the program: start, open the book, then whatever the test does.
+    std::unique_ptr<CMainFrame> StartAndOpen()
+    {
+        auto frame = CreateMainFrame();
+        auto user = std::make_unique<ScriptedUser>();
+        user->openAnswers.enqueue(path);
+        frame->SetFileCommandUi(std::move(user));
+        frame->show();
+        frame->OnCommand(kCmdFileOpen);
+        return frame;
+    }
+
+    ScratchDir data;
+    ScratchDir files;
+    QString path;
+    QString id;
+};
+
+TEST_F(ReadingStateAcrossRuns, StateFileIsReadAfterTheBookLoads)
+{
+    ASSERT_TRUE(SaveReadingStateFile(DataDirectory(), id, ReadingState{2, 4, 6}));
+    auto frame = StartAndOpen();
+    EXPECT_EQ(frame->Reader().CurrentPage(), 2);
+    EXPECT_EQ(frame->Reader().Speed(), 4);
+    EXPECT_EQ(frame->Reader().Step(), 6);
+    EXPECT_EQ(frame->Reader().Book(), &frame->SavedBook());
+}
+
+TEST_F(ReadingStateAcrossRuns, ExitWritesTheStateSoTheNextRunOpensAtThatPage)
+{
+    {
+        auto frame = StartAndOpen();
+        frame->OnCommand(kCmdNextPage);
+        ASSERT_EQ(frame->Reader().CurrentPage(), 1);
+        frame->OnCommand(kCmdAppExit);
+    }
+    ReadingState stored{-1, -1, -1};
+    ASSERT_TRUE(LoadReadingStateFile(DataDirectory(), id, stored));
+    EXPECT_EQ(stored.Page, 1);
+    auto again = StartAndOpen();
+    EXPECT_EQ(again->Reader().CurrentPage(), 1);
+}
+
+} // namespace

@@ -1,0 +1,193 @@
+// The recent-document list: its storage in the settings file, its menu and
+// the recent-document commands.
+
+#include "FileCommandFixture.h"
+#include "app/RecentDocumentList.h"
+#include "platform/ResourceIds.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kSection = QStringLiteral("Recent Document List");
+
+TEST_F(FileCommandTest, FirstStartShowsFiveNumberedEmptyItems)
+{
+    EXPECT_EQ(RecentMenuTexts(), (QStringList{"&1 ", "&2 ", "&3 ", "&4 ", "&5 "}));
+    EXPECT_EQ(frame->RecentFilesMenu()->actions().last()->data().toInt(), kCmdRecentFirst + 4);
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
+    Open(path);
+    EXPECT_EQ(RecentMenuTexts(), (QStringList{"&1 " + path, "&2 ", "&3 ", "&4 ", "&5 "}));
+    EXPECT_EQ(Stored(QStringLiteral("Document1")), path);
+    EXPECT_EQ(Stored(QStringLiteral("Document5")), QString());
+    EXPECT_EQ(Stored(QStringLiteral("DocumentCount")), QStringLiteral("5"));
+}
+
+TEST_F(FileCommandTest, AFileOpenedAgainMovesToTheTopWithoutADuplicate)
+{
+    const QString a = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a"));
+    const QString b = MakeBookFile(QStringLiteral("b.vlr"), QStringLiteral("b"));
+    Open(a);
+    Open(b);
+    Open(a);
+    EXPECT_EQ(RecentMenuTexts().mid(0, 3), (QStringList{"&1 " + a, "&2 " + b, "&3 "}));
+}
+
+TEST_F(FileCommandTest, PathsThatDifferInLetterCaseAreTwoFiles)
+{
+    const QString lower = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a"));
+    const QString upper = MakeBookFile(QStringLiteral("A.vlr"), QStringLiteral("A"));
+    Open(lower);
+    Open(upper);
+    EXPECT_EQ(RecentMenuTexts().mid(0, 2), (QStringList{"&1 " + upper, "&2 " + lower}));
+}
+
+TEST_F(FileCommandTest, ADeletedRecentDocumentLeavesTheMenuAndTheSettingsFile)
+{
+    const QString a = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a"));
+    const QString b = MakeBookFile(QStringLiteral("b.vlr"), QStringLiteral("b"));
+    Open(a);
+    Open(b);
+    ASSERT_TRUE(QFile::remove(a));
+    frame->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotOpenFile});
+    EXPECT_EQ(RecentMenuTexts(), (QStringList{"&1 " + b, "&2 ", "&3 ", "&4 "}));
+    EXPECT_EQ(Stored(QStringLiteral("Document1")), b);
+    EXPECT_EQ(Stored(QStringLiteral("Document2")), QString());
+    EXPECT_EQ(frame->CurrentPath(), b);
+}
+
+TEST_F(FileCommandTest, RecentDocumentOpensMovesToTopAndSavesTheReadingStateFirst)
+{
+    const QString a = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a"), 2);
+    const QString b = MakeBookFile(QStringLiteral("b.vlr"), QStringLiteral("b"));
+    Open(a);
+    Open(b);
+    const QString idOfB = frame->SavedBook().BookId;
+    reader.calls.clear();
+    frame->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(reader.statesSavedFor.last(), idOfB);
+    EXPECT_EQ(reader.calls.first(), QStringLiteral("save state"));
+    EXPECT_EQ(frame->CurrentPath(), a);
+    EXPECT_EQ(frame->SavedBook().Title, QStringLiteral("a"));
+    EXPECT_EQ(RecentMenuTexts().mid(0, 2), (QStringList{"&1 " + a, "&2 " + b}));
+    EXPECT_EQ(Stored(QStringLiteral("Document1")), a);
+}
+
+TEST_F(FileCommandTest, RecentDocumentSavesChangesFirstAndStopsWhenTheyCannotBe)
+{
+    const QString a = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a"));
+    const QString b = MakeBookFile(QStringLiteral("b.vlr"), QStringLiteral("b"));
+    Open(a);
+    Open(b);
+    form.shown.Author = QStringLiteral("kept");
+    frame->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(OnDisk(b).Author, QStringLiteral("kept"));
+    EXPECT_EQ(frame->CurrentPath(), a);
+
+    form.shown.Title.clear();
+    frame->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsTitleEmpty});
+    EXPECT_EQ(frame->CurrentPath(), a);
+}
+
+TEST_F(FileCommandTest, RecentCommandWithoutAnEntryBeeps)
+{
+    frame->OnCommand(kCmdRecentFirst + 5); // five entries: positions 0-4
+    EXPECT_EQ(user->beeps, 1);
+    EXPECT_TRUE(user->messagesShown.isEmpty());
+}
+
+TEST_F(FileCommandTest, EmptyListShowsOneDisabledItem)
+{
+    WriteSetting(kSection, QStringLiteral("DocumentCount"), QStringLiteral("2"));
+    frame.reset();
+    StartFrame();
+    const QString a = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a"));
+    Open(a);
+    ASSERT_TRUE(QFile::remove(a));
+    frame->OnCommand(kCmdRecentFirst);     // a: fails, removed
+    frame->OnCommand(kCmdRecentFirst);     // the empty entry: fails, removed
+    const QList<QAction *> items = frame->RecentFilesMenu()->actions();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items.first()->text(), QStringLiteral("(empty)"));
+    EXPECT_FALSE(items.first()->isEnabled());
+    EXPECT_EQ(items.first()->data().toInt(), kCmdRecentFirst);
+}
+
+struct CapacityCase {
+    const char *stored;
+    int capacity;
+};
+
+class RecentCapacity : public FileCommandTest, public ::testing::WithParamInterface<CapacityCase> {};
+
+TEST_P(RecentCapacity, IsClampedAndWrittenBack)
+{
+    WriteSetting(kSection, QStringLiteral("DocumentCount"), QString::fromLatin1(GetParam().stored));
+    frame.reset();
+    StartFrame();
+    EXPECT_EQ(frame->RecentDocuments().Capacity(), GetParam().capacity);
+    EXPECT_EQ(RecentMenuTexts().size(), GetParam().capacity);
+    Open(MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a")));
+    EXPECT_EQ(Stored(QStringLiteral("DocumentCount")), QString::number(GetParam().capacity));
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, RecentCapacity,
+                         ::testing::Values(CapacityCase{"1", 2}, CapacityCase{"0", 2}, CapacityCase{"40", 16},
+                                           CapacityCase{"7", 7}, CapacityCase{"-3", 2}),
+                         [](const auto &info) { return "Stored" + std::to_string(info.index); });
+
+// The list alone, on its keys.
+class RecentListStorage : public ::testing::Test {
+protected:
+    void SetUp() override { SetDataDirectory(data.path()); }
+    ScratchDir data;
+};
+
+TEST_F(RecentListStorage, ReadPutsKeyOneLastAndKeepsMissingKeysAsEmptyEntries)
+{
+    WriteSetting(kSection, QStringLiteral("DocumentCount"), QStringLiteral("3"));
+    WriteSetting(kSection, QStringLiteral("Document1"), QStringLiteral("/one"));
+    WriteSetting(kSection, QStringLiteral("Document3"), QStringLiteral("/three"));
+    RecentDocumentList list;
+    list.Read();
+    EXPECT_EQ(list.Entries(), (QStringList{"/three", "", "/one"}));
+    EXPECT_EQ(list.MostRecentFirst(), (QStringList{"/one", "", "/three"}));
+}
+
+TEST_F(RecentListStorage, WriteNumbersFromTheMostRecentAndLeavesHigherKeys)
+{
+    WriteSetting(kSection, QStringLiteral("Document4"), QStringLiteral("/old"));
+    RecentDocumentList list;
+    list.SetCapacity(3);
+    list.Add(QStringLiteral("/a"));
+    list.Add(QStringLiteral("/b"));
+    list.Add(QStringLiteral("/c"));
+    list.Add(QStringLiteral("/d")); // full: /a goes
+    ASSERT_TRUE(list.Write());
+    const auto key = [](const char *k) { return ReadSettingText(kSection, QString::fromLatin1(k), QStringLiteral("-")); };
+    EXPECT_EQ(key("Document1"), QStringLiteral("/d"));
+    EXPECT_EQ(key("Document2"), QStringLiteral("/c"));
+    EXPECT_EQ(key("Document3"), QStringLiteral("/b"));
+    EXPECT_EQ(key("Document4"), QStringLiteral("/old"));
+    EXPECT_EQ(key("DocumentCount"), QStringLiteral("3"));
+}
+
+TEST_F(RecentListStorage, MoveToTopAndRemoveIgnoreIndexesOutsideTheList)
+{
+    RecentDocumentList list;
+    list.Add(QStringLiteral("/a"));
+    list.Add(QStringLiteral("/b"));
+    list.MoveToTop(0);
+    EXPECT_EQ(list.Entries(), (QStringList{"/b", "/a"}));
+    list.MoveToTop(7);
+    list.Remove(-1);
+    list.Remove(2);
+    EXPECT_EQ(list.Entries(), (QStringList{"/b", "/a"}));
+    EXPECT_EQ(list.IndexOfPosition(0), 1);
+    EXPECT_EQ(list.IndexOfPosition(1), 0);
+    EXPECT_EQ(list.IndexOfPosition(2), -1);
+}
+
+} // namespace
