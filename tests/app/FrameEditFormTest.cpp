@@ -8,6 +8,7 @@
 #include "editor/TabViewCtrl.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 
 namespace {
@@ -46,6 +47,23 @@ TEST_F(FrameTest, IdleWritesTheEntryCountIntoTheFormInEditModeOnly)
     EXPECT_EQ(form->PictureCountText(), QStringLiteral("3000"));
     SwitchTo(false);
     EXPECT_EQ(form->PictureCountText(), QStringLiteral("7"));
+}
+
+} // namespace
+
+namespace {
+
+// The file commands gather from the real form: a title typed into it makes
+// the book differ from the saved one, and loading a book fills the form.
+TEST_F(FrameTest, FileCommandsSeeTheFormsControls)
+{
+    CEditFormView *form = frame->EditForm();
+    EXPECT_FALSE(frame->BooksDiffer());
+    form->TitleEdit()->setText(QStringLiteral("新画册"));
+    EXPECT_TRUE(frame->BooksDiffer());
+    ASSERT_TRUE(frame->LoadBook(QStringLiteral(VELLORA_TEST_DATA "/handwritten.vlr")));
+    EXPECT_EQ(form->TitleText(), frame->SavedBook().Title);
+    EXPECT_FALSE(frame->BooksDiffer());
 }
 
 } // namespace
