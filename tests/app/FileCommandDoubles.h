@@ -10,7 +10,16 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <chrono>
 #include <functional>
+#include <thread>
+
+// Book ids come from the millisecond tick count, so two books made within one
+// millisecond share an id; tests that expect a new id wait for the next tick.
+inline void NextMillisecond()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+}
 
 // Answers dialogs and message boxes from queues, as a user would; an empty
 // queue cancels the dialog or presses the box's last button.

@@ -119,6 +119,7 @@ TEST_F(FileCommandTest, NewWithoutChangesAsksNothingAndSavesTheReadingState)
     Open(path);
     const QString openedId = frame->SavedBook().BookId;
     reader.calls.clear();
+    NextMillisecond();  // ids come from the millisecond tick count
     frame->OnCommand(kCmdFileNew);
     EXPECT_TRUE(user->messagesShown.isEmpty());
     EXPECT_EQ(reader.statesSavedFor.last(), openedId);

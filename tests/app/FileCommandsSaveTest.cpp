@@ -30,9 +30,13 @@ TEST_F(FileCommandTest, EachSaveThatWritesGivesTheBookANewId)
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
     Open(path);
     const QString opened = frame->SavedBook().BookId;
+    // Ids come from the millisecond tick count; a save within the same
+    // millisecond would rightly reuse it.
+    NextMillisecond();
     form.shown.Author = QStringLiteral("甲");
     frame->OnCommand(kCmdFileSave);
     const QString first = OnDisk(path).BookId;
+    NextMillisecond();
     form.shown.Author = QStringLiteral("乙");
     frame->OnCommand(kCmdFileSave);
     const QString second = OnDisk(path).BookId;

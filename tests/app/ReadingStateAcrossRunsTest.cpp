@@ -22,6 +22,9 @@ protected:
         SetDataDirectory(data.path());
         EnsureDataDirectories();
         BookDocument book = BookDocument::MakeNew();
+        // Ids come from the millisecond tick count: the program's start-up
+        // book, made in the same millisecond, would share a made one.
+        book.BookId = QStringLiteral("424242");
         book.Title = QStringLiteral("三页");
         for (int i = 0; i < 3; ++i)
             book.Pictures.append(PictureEntry(files.file(QStringLiteral("p%1.bmp").arg(i)), QString(), 0));
