@@ -27,13 +27,22 @@ xdotool windowactivate --sync "$window"
 xdotool windowsize "$window" 1200 760
 sleep 0.5
 xdotool key --clearmodifiers ctrl+o
-sleep 1.5
+# The open dialog is the second top-level window of the program.
+for _ in $(seq 100); do
+  [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -ge 2 ] && break
+  sleep 0.1
+done
+sleep 0.5
 # Pasted, not typed: xdotool cannot type Chinese reliably (it borrows spare
 # key codes, and a run of characters overwrites them).
 printf '%s' "$prefix/lib/vellora/samples/四季画意.vlr" | xclip -selection clipboard
 xdotool key --clearmodifiers ctrl+v
 sleep 0.3
 xdotool key Return
-sleep 3
-import -window root "$shot"
+# Wait until the page is drawn (the first page is colourful), at most 15 s.
+for _ in $(seq 30); do
+  sleep 0.5
+  import -window root "$shot"
+  [ "$(convert "$shot" -crop 900x500+150+150 +repage -format %k info:)" -gt 50 ] && break
+done
 kill -0 "$app" || { echo "the program ended" >&2; exit 1; }
