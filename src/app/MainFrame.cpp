@@ -5,7 +5,7 @@
 #include "app/FileCommandUi.h"
 #include "app/HelpDocuments.h"
 #include "app/RecentFilesMenu.h"
-#include "app/StandInPorts.h"
+#include "app/FrameReaderPort.h"
 #include "document/AppDirectories.h"
 #include "editor/EditFormView.h"
 #include "platform/AcceleratorTable.h"
@@ -73,14 +73,10 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), reader_(std::make
     // 7-9. The client views: picture view shown, form hidden.
     BuildClientViews();
     // The book side: a new empty book, read by the reader.
-    standInForm_ = std::make_unique<HeldBookForm>();
-    standInReader_ = std::make_unique<FrameReaderPort>(*reader_, *axPictureView_);
-    form_ = standInForm_.get();
-    if (CEditFormView *form = EditForm()) {
-        editFormPort_ = std::make_unique<EditFormPort>(*form);
-        form_ = editFormPort_.get();
-    }
-    readerPort_ = standInReader_.get();
+    editFormPort_ = std::make_unique<EditFormPort>(*EditForm());
+    frameReader_ = std::make_unique<FrameReaderPort>(*reader_, *axPictureView_);
+    form_ = editFormPort_.get();
+    readerPort_ = frameReader_.get();
     fileUi_ = std::make_unique<QtFileCommandUi>();
     readerPort_->SetBook(&savedBook_);
     form_->FillFromBook(savedBook_);

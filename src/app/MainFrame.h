@@ -77,8 +77,8 @@ public:
     // recorder would hang here).
     void SetCommandObserver(std::function<void(int)> observer) { commandObserver_ = std::move(observer); }
 
-    // The file commands' partners. The frame uses stand-ins until the form
-    // and the reader are plugged in; the ports are not owned.
+    // The file commands' partners: the real form and reader unless a test
+    // plugs in its own (not owned); null goes back to the real ones.
     void SetBookForm(BookFormPort *form);
     void SetReaderPort(ReaderPort *reader);
     void SetFileCommandUi(std::unique_ptr<FileCommandUi> ui);
@@ -171,9 +171,8 @@ private:
     BookDocument savedBook_ = BookDocument::MakeNew();
     QString currentPath_;
     RecentDocumentList recent_;
-    std::unique_ptr<BookFormPort> standInForm_;
-    std::unique_ptr<BookFormPort> editFormPort_;
-    std::unique_ptr<ReaderPort> standInReader_; // the real reader and view
+    std::unique_ptr<BookFormPort> editFormPort_;  // the real form
+    std::unique_ptr<ReaderPort> frameReader_;     // the real reader and view
     BookFormPort *form_ = nullptr;
     ReaderPort *readerPort_ = nullptr;
     std::unique_ptr<FileCommandUi> fileUi_;

@@ -45,13 +45,13 @@ private:
 
 void CMainFrame::SetBookForm(BookFormPort *form)
 {
-    form_ = form ? form : standInForm_.get();
+    form_ = form ? form : editFormPort_.get();
     form_->FillFromBook(savedBook_);
 }
 
 void CMainFrame::SetReaderPort(ReaderPort *reader)
 {
-    readerPort_ = reader ? reader : standInReader_.get();
+    readerPort_ = reader ? reader : frameReader_.get();
     readerPort_->SetBook(&savedBook_);
 }
 
