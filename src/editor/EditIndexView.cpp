@@ -80,17 +80,17 @@ CEditIndexView::CEditIndexView(QWidget *parent)
     list_->setGeometry(DialogRectToPixels(kListRect, base));
 
     for (int i = 0; i < 5; ++i) {
-        const ButtonSpec &spec = kButtons[i];
+        const ButtonSpec &entry = kButtons[i];
         auto *button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("button%1").arg(spec.id));
-        button->setIcon(NamedIcon(QString::fromLatin1(spec.icon)));
+        button->setObjectName(QStringLiteral("button%1").arg(entry.id));
+        button->setIcon(NamedIcon(QString::fromLatin1(entry.icon)));
         button->setIconSize(QSize(kButtonImageSide, kButtonImageSide));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         // Flat at rest, raised under the mouse, sunken while pressed.
         button->setAutoRaise(true);
-        button->setToolTip(LoadString(spec.tooltip));
+        button->setToolTip(LoadString(entry.tooltip));
         button->setFocusPolicy(Qt::TabFocus);
-        button->setGeometry(DialogRectToPixels(QRect(kButtonLeft, spec.top, kButtonWidth, kButtonHeight), base));
+        button->setGeometry(DialogRectToPixels(QRect(kButtonLeft, entry.top, kButtonWidth, kButtonHeight), base));
         buttons_[i] = button;
     }
     connect(Button(kMoveUp), &QToolButton::clicked, this, [this] { OnMoveUp(); });
