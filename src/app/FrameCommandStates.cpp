@@ -44,7 +44,7 @@ QList<CommandUiState> ComputeCommandStates(const FrameIdleInput &in)
         {kCmdFileSaveAs, true, std::nullopt},
     };
     // The zoom commands keep their checks: the zoom itself sets them.
-    for (int id : {kCmdZoom25, kCmdZoom50, kCmdZoom100, kCmdZoom200, kCmdZoom400, kCmdZoom800})
+    for (int id : kZoomStepCommands)
         states.append({id, viewAdjustable, std::nullopt});
     states.append({kCmdViewCentre, viewAdjustable, in.centre});
     states.append({kCmdViewBorder, viewAdjustable, in.border});

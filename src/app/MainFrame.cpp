@@ -335,7 +335,7 @@ void CMainFrame::OnViewCommand(int id)
     default:
         // A zoom command: its menu item takes the check mark from the others.
         axPictureView_->ZoomCommand(id);
-        for (int zoom : {kCmdZoom25, kCmdZoom50, kCmdZoom100, kCmdZoom200, kCmdZoom400, kCmdZoom800})
+        for (int zoom : kZoomStepCommands)
             SetCommandCheck(zoom, zoom == id);
         break;
     }

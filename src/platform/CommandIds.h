@@ -46,4 +46,9 @@ enum CommandId : int {
     kCmdLastPage = 32838,
 };
 
+// The six zoom steps, smallest first: menu 211 and the update-UI table treat
+// them as one group.
+inline constexpr int kZoomStepCommands[] = {kCmdZoom25, kCmdZoom50, kCmdZoom100,
+                                            kCmdZoom200, kCmdZoom400, kCmdZoom800};
+
 inline constexpr bool IsRecentDocumentCommand(int id) { return id >= kCmdRecentFirst && id <= kCmdRecentLast; }
