@@ -25,10 +25,9 @@ BENCHMARK(BM_CreateMainFrame)->Unit(benchmark::kMillisecond);
 void BM_IdleUpdate(benchmark::State &state)
 {
     CMainFrame frame;
-    bool fit = false;
     for (auto _ : state) {
         // alternate so every pass really changes states
-        frame.ViewAndReaderState().fitScreen = (fit = !fit);
+        frame.OnCommand(32812);
         frame.OnIdle();
     }
 }

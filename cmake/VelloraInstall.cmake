@@ -57,7 +57,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Picture book compiler and reader (电子�
 set(CPACK_PACKAGE_DESCRIPTION "Vellora makes picture books from picture files and reads them page by page, with zoom, fit modes and automatic browsing.")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, qt6-qpa-plugins, fonts-noto-cjk, shared-mime-info, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk, shared-mime-info, xdg-utils")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -9,6 +9,8 @@ PACKAGES=(
   # Qt 6 and the picture stack
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 qt6-qpa-plugins
+  # Qt's own dialogs and menus in Chinese
+  qt6-translations-l10n
   libemf2svg-dev
   libsimpleini-dev libicu-dev libuemf-dev
   # fonts: the user interface is Simplified Chinese

@@ -339,7 +339,6 @@ void CMainFrame::OnViewCommand(int id)
             SetCommandCheck(zoom, zoom == id);
         break;
     }
-    SyncViewAndReaderState();
 }
 
 void CMainFrame::OnNavigate(int id)
@@ -359,25 +358,26 @@ void CMainFrame::OnAutoBrowse(int /*id*/)
 {
     // Start and stop alike switch auto-browse over.
     reader_->ToggleAutoBrowse();
-    SyncViewAndReaderState();
 }
 
 void CMainFrame::OnReadingParameters()
 {
     QWidget *owner = QApplication::activeWindow();
     reader_->OnReadingParameters(owner ? owner : this);
-    SyncViewAndReaderState();
 }
 
-void CMainFrame::SyncViewAndReaderState()
+FrameIdleInput CMainFrame::IdleInput() const
 {
     const CZoomScrollImpl &view = axPictureView_->Arithmetic();
-    viewState_.fitScreen = view.Has(kDisplayStretch);
-    viewState_.fitWidth = view.Has(kDisplayFitWidth);
-    viewState_.fitHeight = view.Has(kDisplayFitHeight);
-    viewState_.centre = view.Has(kDisplayCentre);
-    viewState_.border = view.Has(kDisplayBorder);
-    viewState_.autoBrowse = reader_->IsAutoBrowsing();
+    FrameIdleInput in;
+    in.readMode = IsReadMode();
+    in.fitScreen = view.Has(kDisplayStretch);
+    in.fitWidth = view.Has(kDisplayFitWidth);
+    in.fitHeight = view.Has(kDisplayFitHeight);
+    in.centre = view.Has(kDisplayCentre);
+    in.border = view.Has(kDisplayBorder);
+    in.autoBrowse = reader_->IsAutoBrowsing();
+    return in;
 }
 
 void CMainFrame::OnSettings()
@@ -407,23 +407,22 @@ bool CMainFrame::PreTranslate(const QKeyEvent &event)
 
 void CMainFrame::OnIdle()
 {
-    viewState_.readMode = IsReadMode();
-    for (const CommandUiState &state : ComputeCommandStates(viewState_)) {
+    // Auto-browse only runs in read mode: the reader stops it first, so the
+    // buttons below show it stopped in the same pass.
+    reader_->OnIdle();
+    const FrameIdleInput in = IdleInput();
+    for (const CommandUiState &state : ComputeCommandStates(in)) {
         const UiTargets targets = UpdateUiTargets(state.id);
         if (state.enabled)
             commands_->Enable(state.id, *state.enabled, targets);
         if (state.checked)
             commands_->Check(state.id, *state.checked, targets);
     }
-    zoomBox_->setReadOnly(ZoomBoxReadOnly(viewState_));
+    zoomBox_->setReadOnly(ZoomBoxReadOnly(in));
     // The form's count follows its entry array, which changes when a book is
     // shown or gathered, not with every row the user adds.
-    if (!viewState_.readMode) {
+    if (!in.readMode) {
         if (CEditFormView *form = EditForm())
             form->UpdatePictureCount();
     }
-    // Auto-browse only runs in read mode; the reader's timer stops with it.
-    if (viewState_.autoBrowse && !viewState_.readMode)
-        viewState_.autoBrowse = false;
-    reader_->OnIdle();
 }

@@ -69,9 +69,9 @@ public:
     // The form's own dialog keys, offered after the accelerators in edit mode.
     void SetFormPreTranslate(std::function<bool(const QKeyEvent &)> hook) { formPreTranslate_ = std::move(hook); }
 
-    // What the idle update reads of the picture view and the reader; the
-    // view and the reader take these over when they exist.
-    FrameIdleInput &ViewAndReaderState() { return viewState_; }
+    // What the idle update reads: the mode and the picture view's and the
+    // reader's flags as they are now, never a copy that could go stale.
+    FrameIdleInput IdleInput() const;
 
     // Sees every command before it is routed (tests, and later a macro
     // recorder would hang here).
@@ -129,6 +129,9 @@ private:
     // The form's book becomes the saved book and is written; on failure the
     // saved book is put back and the user is told.
     bool SaveFormBookTo(const QString &path);
+    // Open and the recent documents keep the form's changes by saving them
+    // without a question; false: they are not on disk and the user was told.
+    bool SaveChangesBeforeOpening();
     // Asks before the changes of the form are lost; false: stay.
     bool ConfirmLeave();
     void SaveReadingStateOfBook();
@@ -139,9 +142,6 @@ private:
     void OnNavigate(int id);
     void OnAutoBrowse(int id);
     void OnReadingParameters();
-    // Copies the view's flags and the reader's auto-browse into what the
-    // idle update reads.
-    void SyncViewAndReaderState();
     void SetActivePage(int page);
     void OnAbout();
 
@@ -162,7 +162,6 @@ private:
 
     int acceleratorTable_ = 0;
     bool toolbarShown_ = true;
-    FrameIdleInput viewState_;
     std::function<bool(const QKeyEvent &)> formPreTranslate_;
     std::function<void(int)> commandObserver_;
     PreTranslateFilter *preTranslate_ = nullptr;
@@ -178,5 +177,7 @@ private:
     std::unique_ptr<FileCommandUi> fileUi_;
     // Set once leaving was confirmed, so the close that follows asks no more.
     bool leaveConfirmed_ = false;
+    // Set when the save dialog was cancelled, which tells the user nothing.
+    bool saveDialogCancelled_ = false;
     std::function<void()> settingsDialog_;
 };

@@ -110,7 +110,9 @@ bool CMainFrame::SaveFormBookTo(const QString &path)
 
 void CMainFrame::SaveReadingStateOfBook()
 {
-    if (readerPort_->HasBook())
+    // A book that was never saved has no file to reopen: a state file for it
+    // could never be read again and would only pile up in the data folder.
+    if (readerPort_->HasBook() && !currentPath_.isEmpty())
         readerPort_->SaveReadingState();
 }
 
@@ -124,16 +126,18 @@ void CMainFrame::WriteRecentList() { recent_.Write(); }
 void CMainFrame::OnFileNew()
 {
     // Changes are worth a question also when the book has no file yet.
+    // Cancel, Escape and the box's close button keep everything as it is:
+    // only a clear No throws the edits away.
     if (BooksDiffer()) {
-        const QMessageBox::StandardButton answer =
-            fileUi_->ShowMessage(kIdsAskSaveBeforeNew, QMessageBox::Yes | QMessageBox::No);
+        const QMessageBox::StandardButton answer = fileUi_->ShowMessage(
+            kIdsAskSaveBeforeNew, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+            return;
         if (answer == QMessageBox::Yes && !OnFileSave())
             return; // the changes are not on disk: keep them in the form
     }
-    if (readerPort_->HasBook()) {
-        readerPort_->StopAutoBrowse();
-        readerPort_->SaveReadingState();
-    }
+    readerPort_->StopAutoBrowse();
+    SaveReadingStateOfBook();
     savedBook_ = BookDocument::MakeNew();
     readerPort_->SetBook(&savedBook_);
     readerPort_->SetCurrentPage(0);
@@ -147,12 +151,26 @@ void CMainFrame::OnFileNew()
     ShowReadingBar(false);
 }
 
+bool CMainFrame::SaveChangesBeforeOpening()
+{
+    if (!BooksDiffer())
+        return true;
+    saveDialogCancelled_ = false;
+    if (OnFileSave())
+        return true;
+    // An empty title or a failed write has told the user already; a
+    // cancelled save dialog has not, and the open must not just do nothing.
+    if (saveDialogCancelled_)
+        fileUi_->ShowMessage(kIdsOpenStoppedUnsaved, QMessageBox::Ok);
+    return false;
+}
+
 void CMainFrame::OnFileOpen()
 {
     SaveReadingStateOfBook();
     // The changes are saved without a question; when they could not be, the
     // open stops so that another book does not replace them.
-    if (BooksDiffer() && !OnFileSave())
+    if (!SaveChangesBeforeOpening())
         return;
     const QString path = fileUi_->AskOpenPath();
     if (path.isEmpty())
@@ -188,8 +206,10 @@ bool CMainFrame::OnFileSaveAs()
         return false;
     }
     const QString path = fileUi_->AskSavePath();
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        saveDialogCancelled_ = true;
         return false;
+    }
     // A failed write leaves the current path, caption and list as they were:
     // they would otherwise name a file that does not hold this book.
     if (!SaveFormBookTo(path))
@@ -209,7 +229,7 @@ void CMainFrame::OnRecentDocument(int position)
     }
     const QString path = recent_.Entries().at(index);
     // Opening another book must not throw away the edits of this one.
-    if (BooksDiffer() && !OnFileSave())
+    if (!SaveChangesBeforeOpening())
         return;
     // That save may have moved the entry, or pushed it out of a full list.
     const int entry = recent_.Entries().indexOf(path);

@@ -2,6 +2,8 @@
 
 #include "platform/CommandIds.h"
 #include "platform/CommandTable.h"
+#include "platform/ResourceIds.h"
+#include "platform/StringTable.h"
 
 #include <QAction>
 #include <QMenu>
@@ -23,7 +25,7 @@ void RebuildRecentFilesMenu(QMenu *menu, const QStringList &mostRecentFirst, Com
     menu->clear();
     if (mostRecentFirst.isEmpty()) {
         QAction *empty = commands.MenuAction(kCmdRecentFirst, QString());
-        empty->setText(QStringLiteral("(empty)"));
+        empty->setText(LoadString(kIdsRecentListEmpty));
         empty->setEnabled(false);
         menu->addAction(empty);
         return;

@@ -10,5 +10,5 @@ class QMenu;
 QString RecentMenuItemText(int number, const QString &path);
 
 // Refills the "最近文件" pop-up: one item per entry (most recent first) with
-// ids from 57616 upwards, or the single disabled "(empty)" item 57616.
+// ids from 57616 upwards, or the single disabled item 57616 that says the list is empty.
 void RebuildRecentFilesMenu(QMenu *menu, const QStringList &mostRecentFirst, CommandTable &commands);

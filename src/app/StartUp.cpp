@@ -2,8 +2,11 @@
 
 #include "app/MainFrame.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 
 namespace {
 constexpr int kStartWidth = 380;
@@ -19,4 +22,15 @@ std::unique_ptr<CMainFrame> CreateMainFrame()
         frame->move(area.center() - frame->rect().center());
     }
     return frame;
+}
+
+bool InstallQtChineseTranslation()
+{
+    // One translator for the whole run, owned by the application object.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }

@@ -7,3 +7,8 @@ class CMainFrame;
 // The main frame as the program starts it: 380 x 265 pixels, centred on the
 // screen, not yet shown. The application directories must be known.
 std::unique_ptr<CMainFrame> CreateMainFrame();
+
+// Qt's own texts (file, colour and font dialogs, the text editors' context
+// menus, standard buttons) in Simplified Chinese, as the rest of the program.
+// False when the translation is not installed; those texts stay English then.
+bool InstallQtChineseTranslation();

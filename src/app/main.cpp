@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellora"));
     QApplication::setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
+    InstallQtChineseTranslation();
     // Whatever else stands on the command line is ignored: the program
     // always starts with a new, empty book.
     InitialiseDirectoriesFromEnvironment();

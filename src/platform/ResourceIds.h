@@ -25,5 +25,12 @@ enum StringId : int {
     kIdsSettingsCaption = 142,
     kIdsCannotOpenFile = 145,
     kIdsCannotSaveFile = 146,
+    // The buttons of the program's message boxes.
+    kIdsButtonYes = 180,
+    kIdsButtonNo = 181,
+    kIdsButtonOk = 182,
+    kIdsButtonCancel = 183,
+    kIdsOpenStoppedUnsaved = 184,
+    kIdsRecentListEmpty = 185,
     kIdsReady = 57345,
 };

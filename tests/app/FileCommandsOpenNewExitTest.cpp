@@ -29,16 +29,23 @@ TEST_F(FileCommandTest, OpenStopsWhenTheChangesCouldNotBeSaved)
     EXPECT_EQ(user->openDialogs, 0);
 
     form.shown.Title = QStringLiteral("t");
+    user->messagesShown.clear();
     frame->OnCommand(kCmdFileOpen); // the save dialog is cancelled
     EXPECT_EQ(user->saveDialogs, 1);
     EXPECT_EQ(user->openDialogs, 0);
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsOpenStoppedUnsaved}) << "the user is told why nothing opened";
     EXPECT_EQ(form.shown.Author, QStringLiteral("edited, no title"));
 }
 
 TEST_F(FileCommandTest, OpenSavesTheReadingStateThenLoadsTheNewOneBeforeShowing)
 {
-    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"), 3);
+    const QString first = MakeBookFile(QStringLiteral("first.vlr"), QStringLiteral("t"), 2);
+    // the start-up book was never saved: it leaves no reading state behind
+    Open(first);
+    EXPECT_TRUE(reader.statesSavedFor.isEmpty());
     const QString before = frame->SavedBook().BookId;
+    reader.calls.clear();
+    const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"), 3);
     Open(path);
     EXPECT_EQ(reader.statesSavedFor, QStringList{before});
     EXPECT_EQ(reader.calls,
@@ -108,6 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NewWithChanges,
     ::testing::Values(NewCase{"OpenedYes", true, QMessageBox::Yes, "changed", true},
                       NewCase{"OpenedNo", true, QMessageBox::No, "old", true},
+                      // Cancel, Escape and the close box keep the edits where they are.
+                      NewCase{"OpenedCancel", true, QMessageBox::Cancel, "old", false},
+                      NewCase{"NeverSavedCancel", false, QMessageBox::Cancel, "", false},
                       // Never saved: Yes runs save as; cancelling it keeps the book.
                       NewCase{"NeverSavedYesCancelled", false, QMessageBox::Yes, "", false},
                       NewCase{"NeverSavedNo", false, QMessageBox::No, "", true}),
@@ -155,7 +165,9 @@ TEST_P(LeaveProgram, AsksWhenTheBooksDifferAndWritesTheReadingState)
         frame->OnCommand(kCmdAppExit);
     EXPECT_EQ(user->messagesShown, c.asked ? QList<int>{kIdsExitWithoutSaving} : QList<int>{});
     EXPECT_EQ(frame->isVisible(), !c.closed);
-    EXPECT_EQ(reader.statesSavedFor, c.closed ? QStringList{frame->SavedBook().BookId} : QStringList{});
+    // only a book with a file keeps a reading state
+    EXPECT_EQ(reader.statesSavedFor,
+              c.closed && c.opened ? QStringList{frame->SavedBook().BookId} : QStringList{});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,8 @@
 // item and its tool-bar button, in each of the frame's situations.
 
 #include "FrameFixture.h"
+#include "document/BookFile.h"
+#include "viewer/AxPictureView.h"
 #include "app/FrameCommandStates.h"
 #include "platform/CommandTable.h"
 #include "platform/NumberEdit.h"
@@ -33,13 +35,14 @@ protected:
         case Situation::Reading:
             break;
         case Situation::FitScreen:
-            frame->ViewAndReaderState().fitScreen = true;
+            frame->OnCommand(32812);
             break;
         case Situation::Editing:
             SwitchTo(false);
             break;
         case Situation::AutoBrowsing:
-            frame->ViewAndReaderState().autoBrowse = true;
+            GiveReaderPages();
+            frame->OnCommand(32836);
             break;
         }
         frame->OnIdle();
@@ -131,9 +134,19 @@ class FrameCheckTest : public FrameTest, public ::testing::WithParamInterface<Ch
 TEST_P(FrameCheckTest, ChecksFollowTheViewsFlagsOnMenuAndButton)
 {
     const CheckCase &c = GetParam();
+    // The view's flags are set through its own commands, as a user sets them.
+    if (!c.input.centre)
+        frame->OnCommand(32811);
+    if (!c.input.border)
+        frame->OnCommand(32810);
+    if (c.input.fitWidth)
+        frame->OnCommand(32813);
+    if (c.input.fitHeight)
+        frame->OnCommand(32814);
+    if (c.input.fitScreen)
+        frame->OnCommand(32812);
     if (!c.input.readMode)
         SwitchTo(false);
-    frame->ViewAndReaderState() = c.input;
     frame->OnIdle();
     EXPECT_EQ(frame->Commands().FindMenuAction(c.id) ? frame->Commands().FindMenuAction(c.id)->isChecked() : c.checked,
               c.checked);
@@ -163,10 +176,10 @@ TEST_F(FrameTest, FitScreenMakesTheZoomBoxReadOnly)
 {
     frame->OnIdle();
     EXPECT_FALSE(frame->ZoomBox()->isReadOnly());
-    frame->ViewAndReaderState().fitScreen = true;
+    frame->OnCommand(32812);
     frame->OnIdle();
     EXPECT_TRUE(frame->ZoomBox()->isReadOnly());
-    frame->ViewAndReaderState().fitScreen = false;
+    frame->OnCommand(32812);
     SwitchTo(false);
     EXPECT_TRUE(frame->ZoomBox()->isReadOnly());
 }
@@ -181,14 +194,48 @@ TEST_F(FrameTest, TheZoomCommandsChecksAreLeftToTheZoom)
 
 TEST_F(FrameTest, SwitchingToEditModeStopsAutoBrowseAtTheNextIdleUpdate)
 {
-    frame->ViewAndReaderState().autoBrowse = true;
+    GiveReaderPages();
+    frame->OnCommand(32836);
     frame->OnIdle();
-    EXPECT_TRUE(frame->ViewAndReaderState().autoBrowse);
+    EXPECT_TRUE(frame->Reader().IsAutoBrowsing());
     frame->OnCommand(32806);
-    EXPECT_TRUE(frame->ViewAndReaderState().autoBrowse);
     frame->OnIdle();
-    EXPECT_FALSE(frame->ViewAndReaderState().autoBrowse);
+    EXPECT_FALSE(frame->Reader().IsAutoBrowsing());
+    // back in read mode the buttons offer to start it again
+    frame->OnCommand(1038);
+    frame->OnIdle();
+    EXPECT_TRUE(frame->Commands().FindToolBarAction(32836)->isEnabled());
+    EXPECT_FALSE(frame->Commands().FindToolBarAction(32822)->isEnabled());
 }
+
+// Opening a book or making a new one stops auto-browse behind the buttons'
+// backs; back in read mode they must offer to start it again.
+class AutoBrowseButtonsTest : public FrameTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(AutoBrowseButtonsTest, ButtonsFollowTheReaderAfterAFileCommand)
+{
+    GiveReaderPages();
+    const QString path = pictureDir.filePath(QStringLiteral("book.vlr"));
+    pictureBook.Title = QStringLiteral("书");
+    ASSERT_TRUE(WriteBookFile(path, pictureBook));
+    auto user = std::make_unique<ScriptedUser>();
+    user->openAnswers.enqueue(path);
+    frame->SetFileCommandUi(std::move(user));
+    frame->OnCommand(32836);
+    frame->OnIdle();
+    ASSERT_FALSE(frame->Commands().FindToolBarAction(32836)->isEnabled());
+    frame->OnCommand(GetParam());
+    frame->OnCommand(1038);
+    frame->OnIdle();
+    EXPECT_FALSE(frame->Reader().IsAutoBrowsing());
+    EXPECT_TRUE(frame->Commands().FindToolBarAction(32836)->isEnabled());
+    EXPECT_FALSE(frame->Commands().FindToolBarAction(32822)->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, AutoBrowseButtonsTest, ::testing::Values(57601, 57600),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             return info.param == 57601 ? std::string("Open") : std::string("New");
+                         });
 
 TEST(UpdateUiTableTest, CommandsOutsideTheTableTakeNoState)
 {

@@ -7,7 +7,11 @@
 #include "platform/NumberEdit.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -182,6 +186,31 @@ TEST_F(FrameTest, AHighlightedMenuItemShowsItsStatusHelpUntilTheMenuCloses)
     EXPECT_EQ(shownWhileOpen, QStringLiteral("在图片周围显示边框"));
     EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
     EXPECT_TRUE(frame->StatusPane()->isVisibleTo(frame->statusBar()));
+}
+
+} // namespace
+
+namespace {
+
+// Qt's own dialogs and menus speak the program's language.
+TEST(QtTranslationTest, FileDialogsAndTextMenusAreChinese)
+{
+    ASSERT_TRUE(InstallQtChineseTranslation());
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    QTextEdit editor;
+    editor.setPlainText(QStringLiteral("字"));
+    editor.selectAll();
+    const std::unique_ptr<QMenu> menu(editor.createStandardContextMenu());
+    for (const QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        EXPECT_FALSE(action->text().contains(QStringLiteral("Copy")) || action->text().contains(QStringLiteral("Undo")))
+            << action->text().toStdString();
+    }
 }
 
 } // namespace

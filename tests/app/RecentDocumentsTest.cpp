@@ -110,7 +110,7 @@ TEST_F(FileCommandTest, EmptyListShowsOneDisabledItem)
     frame->OnCommand(kCmdRecentFirst);     // the empty entry: fails, removed
     const QList<QAction *> items = frame->RecentFilesMenu()->actions();
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items.first()->text(), QStringLiteral("(empty)"));
+    EXPECT_EQ(items.first()->text(), QStringLiteral("（空）"));
     EXPECT_FALSE(items.first()->isEnabled());
     EXPECT_EQ(items.first()->data().toInt(), kCmdRecentFirst);
 }

@@ -7,50 +7,10 @@
 set -euo pipefail
 bin=$1
 work=$(mktemp -d)
-display=:$((500 + RANDOM % 400))
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cleanup() {
-  kill "${app:-}" "${wm:-}" "${xvfb:-}" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null \
-  && command -v xclip >/dev/null || { echo "no X server tools here: skipped"; exit 0; }
-
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wm=$!
-sleep 0.5
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -p "$HOME"
+# shellcheck source=x-session.sh
+source "$(dirname "$0")/x-session.sh"
 book="$work/我的画册.vlr"
 
-paste_text() {  # xdotool cannot type Chinese reliably: paste instead
-  printf '%s' "$1" | xclip -selection clipboard
-  xdotool key --clearmodifiers ctrl+v
-  sleep 0.3
-}
-start() {
-  "$bin/vellora" >/dev/null 2>&1 & app=$!
-  window=$(xdotool search --sync --onlyvisible --pid "$app" | head -1)
-  xdotool windowactivate --sync "$window"
-  xdotool windowsize "$window" 1200 760
-  xdotool windowmove "$window" 0 0
-  sleep 0.7
-}
-wait_dialog() {  # until the program shows a second window
-  for _ in $(seq 100); do
-    [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -ge 2 ] && break
-    sleep 0.1
-  done
-  sleep 0.5
-}
-quit() {
-  xdotool key --clearmodifiers alt+F4
-  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || return 0; sleep 0.1; done
-  fail "the program did not end on Alt+F4"
-}
 page_shot() {  # the page area of the picture view
   import -window root "$work/shot.png"
   convert "$work/shot.png" -crop 800x400+200+200 +repage "$1"

@@ -9,12 +9,16 @@
 #include "platform/PictureFileFilters.h"
 #include "platform/PreTranslateFilter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -144,15 +148,55 @@ TEST(NumberEditTest, IsCentredAndSixteenAverageCharactersWide)
     EXPECT_GT(box.width(), 16);
 }
 
-TEST(MessageBoxTest, HasNoOwnerTheProgramsCaptionAndTheInformationIcon)
+TEST(MessageBoxTest, HasNoOwnerTheProgramsCaptionChineseButtonsAndNoMinimiseBox)
 {
-    const auto box = MakeMessageBox(QStringLiteral("文件不能打开！"), QMessageBox::Yes | QMessageBox::No);
+    const auto box = MakeMessageBox(QStringLiteral("文件不能打开！"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(box->parentWidget(), nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("电子画册Vellora V1.0"));
     EXPECT_EQ(box->icon(), QMessageBox::Information);
     EXPECT_EQ(box->text(), QStringLiteral("文件不能打开！"));
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("是"));
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("否"));
+    EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
+    const Qt::WindowFlags flags = box->windowFlags();
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    box->show();
+    // the caption fits beside the window manager's icon and close box
+    EXPECT_GT(box->width(), QFontMetrics(box->font()).horizontalAdvance(box->windowTitle()) + 100);
 }
+
+// Every way of dismissing a question without pressing a button keeps the
+// edits: it answers Cancel where the box has one.
+struct DismissCase {
+    const char *name;
+    QMessageBox::StandardButtons buttons;
+    bool byEscape;
+};
+
+class MessageBoxDismissTest : public ::testing::TestWithParam<DismissCase> {};
+
+TEST_P(MessageBoxDismissTest, DismissingAnswersCancel)
+{
+    const DismissCase &c = GetParam();
+    const auto box = MakeMessageBox(QStringLiteral("问题"), c.buttons);
+    QTimer::singleShot(0, box.get(), [&] {
+        if (c.byEscape)
+            QTest::keyClick(box.get(), Qt::Key_Escape);
+        else
+            box->close();
+    });
+    EXPECT_EQ(box->exec(), QMessageBox::Cancel);
+    EXPECT_FALSE(box->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, MessageBoxDismissTest,
+    ::testing::Values(DismissCase{"YesNoCancelEscape", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, true},
+                      DismissCase{"YesNoCancelCloseBox", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, false},
+                      DismissCase{"OkCancelEscape", QMessageBox::Ok | QMessageBox::Cancel, true},
+                      DismissCase{"OkCancelCloseBox", QMessageBox::Ok | QMessageBox::Cancel, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PictureDialogFilters, ListsAllPicturesFirstAndAllFilesLast)
 {
