@@ -29,7 +29,7 @@ paste_text() {  # xdotool cannot type Chinese reliably: paste instead
   xdotool key --clearmodifiers ctrl+v
   sleep 0.3
 }
-visible_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+visible_windows() { { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; } | wc -l; }
 wait_windows() {  # until the program shows exactly N windows, at most 10 s
   for _ in $(seq 100); do
     [ "$(visible_windows)" -eq "$1" ] && { sleep 0.4; return 0; }
@@ -43,7 +43,7 @@ start() {
   "$bin/vellora" "$@" >/dev/null 2>&1 & app=$!
   window=""
   for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1)
+    window=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && break
     kill -0 "$app" 2>/dev/null || fail "the program ended at start"
     sleep 0.1
