@@ -7,8 +7,4 @@ bash scripts/install-deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
-if [ -x build/bin/vellora ]; then
-  exec build/bin/vellora "$@"
-fi
-# Until the main window lands, the command-line tool is the program.
-exec build/bin/vellora-book --help
+exec build/bin/vellora "$@"

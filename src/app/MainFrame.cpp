@@ -58,19 +58,18 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), reader_(std::make
 {
     commands_ = std::make_unique<CommandTable>(this, [this](int id) { OnCommand(id); });
 
-    // 1. A new book has no file yet; the data folders must exist before any
-    //    part reads the settings file.
+    // A new book has no file yet; the data folders must exist before any
+    // part reads the settings file.
     EnsureDataDirectories();
     // The frame's own right-click menu would hide bands behind the back of
     // the commands that track them.
     setContextMenuPolicy(Qt::NoContextMenu);
-    // 2-5. The top area: menu bar, main tool bar, reading bar.
+    // The top area: menu bar, main tool bar, reading bar.
     BuildMenuBand();
     BuildMainToolBar();
     BuildReadingBar();
-    // 6. The status bar.
     BuildStatusBar();
-    // 7-9. The client views: picture view shown, form hidden.
+    // The client views: picture view shown, form hidden.
     BuildClientViews();
     // The book side: a new empty book, read by the reader.
     editFormPort_ = std::make_unique<EditFormPort>(*EditForm());
@@ -80,19 +79,17 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), reader_(std::make
     fileUi_ = std::make_unique<QtFileCommandUi>();
     readerPort_->SetBook(&savedBook_);
     form_->FillFromBook(savedBook_);
-    // 10. The recent-document list and its menu.
+    // The recent-document list, as the last run left it, and its menu.
     recent_.Read();
     RecentListChanged();
-    // 11-12. Start checks: bars shown, centre and border on, 100 %.
+    // Start checks: bars shown, centre and border on, 100 %.
     for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdViewReadingBar, kCmdViewCentre, kCmdViewBorder, kCmdZoom100})
         SetCommandCheck(id, true);
-    // 13.
     ShowReadingBar(true);
-    // 14. The loop's hooks.
+    // The loop's hooks.
     acceleratorTable_ = kIdrMainFrame;
     preTranslate_ = new PreTranslateFilter(this, [this](const QKeyEvent &event) { return PreTranslate(event); });
     idleHook_ = new IdleHook([this] { OnIdle(); }, this);
-    // 15.
     SetWindowTitle();
     setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
 }

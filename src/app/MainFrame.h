@@ -54,8 +54,8 @@ public:
     bool PreTranslate(const QKeyEvent &event);
     void OnIdle();
 
-    // The two client views: the picture view (a placeholder until the
-    // viewer plugs in here) and the book information form.
+    // The two client views: the picture view of read mode and the book
+    // information form of edit mode; tests may swap in widgets of their own.
     void SetClientViews(QWidget *pictureView, QWidget *editForm);
     QWidget *PictureView() const { return pictureView_; }
     // The picture view of read mode and the reader that pages through the
@@ -115,8 +115,7 @@ private:
     void BuildClientViews();
     void SetCommandCheck(int id, bool checked);
 
-    // Handlers of commands whose work lives elsewhere; each fills in as its
-    // part of the program arrives.
+    // The file commands.
     void OnFileNew();
     void OnFileOpen();
     // Both report whether the form's book is now on disk: true when it was
