@@ -9,6 +9,15 @@ const QString kSection = QStringLiteral("Recent Document List");
 const QString kCountKey = QStringLiteral("DocumentCount");
 
 QString EntryKey(int n) { return QStringLiteral("Document%1").arg(n); }
+
+// The entries in the file for this capacity, key 1 (the most recent) last.
+QStringList StoredEntries(int capacity)
+{
+    QStringList entries;
+    for (int n = capacity; n >= 1; --n)
+        entries.append(ReadSettingText(kSection, EntryKey(n), QString()).left(RecentDocumentList::kMaxPathLength));
+    return entries;
+}
 } // namespace
 
 int RecentDocumentList::ClampCapacity(int stored) { return std::clamp(stored, kMinCapacity, kMaxCapacity); }
@@ -16,18 +25,41 @@ int RecentDocumentList::ClampCapacity(int stored) { return std::clamp(stored, kM
 void RecentDocumentList::Read()
 {
     capacity_ = ClampCapacity(ReadSettingInt(kSection, kCountKey, kDefaultCapacity));
-    entries_.clear();
-    for (int n = capacity_; n >= 1; --n)
-        entries_.append(ReadSettingText(kSection, EntryKey(n), QString()).left(kMaxPathLength));
+    entries_ = StoredEntries(capacity_);
+    raised_.clear();
+    removed_.clear();
 }
 
-bool RecentDocumentList::Write() const
+bool RecentDocumentList::Write()
 {
-    bool written = WriteSetting(kSection, kCountKey, QString::number(capacity_));
-    const int count = Count();
-    for (int n = count; n >= 1; --n)
-        written = WriteSetting(kSection, EntryKey(n), entries_.at(count - n)) && written;
-    return written;
+    // Read again just before writing: the list read at start-up may be long
+    // out of date, and writing it back would drop what other copies added.
+    const QStringList stored = StoredEntries(capacity_);
+    QStringList merged(raised_.crbegin(), raised_.crend());
+    for (auto it = stored.crbegin(); it != stored.crend(); ++it) {
+        if (!it->isEmpty() && (merged.contains(*it) || removed_.contains(*it)))
+            continue;
+        merged.append(*it);
+    }
+    merged = merged.mid(0, capacity_);
+    while (merged.size() < capacity_)
+        merged.append(QString());
+
+    SettingValues values{{kCountKey, QString::number(capacity_)}};
+    for (int n = capacity_; n >= 1; --n)
+        values.append({EntryKey(n), merged.at(n - 1)});
+    if (!WriteSettings(kSection, values))
+        return false;
+    raised_.clear();
+    removed_.clear();
+    return true;
+}
+
+void RecentDocumentList::Raise(const QString &entry)
+{
+    removed_.removeAll(entry);
+    raised_.removeAll(entry);
+    raised_.append(entry);
 }
 
 void RecentDocumentList::Add(const QString &path)
@@ -37,6 +69,7 @@ void RecentDocumentList::Add(const QString &path)
     while (Count() >= capacity_ && !entries_.isEmpty())
         entries_.removeFirst();
     entries_.append(entry);
+    Raise(entry);
 }
 
 void RecentDocumentList::MoveToTop(int index)
@@ -44,12 +77,17 @@ void RecentDocumentList::MoveToTop(int index)
     if (index < 0 || index >= Count())
         return;
     entries_.append(entries_.takeAt(index));
+    Raise(entries_.last());
 }
 
 void RecentDocumentList::Remove(int index)
 {
-    if (index >= 0 && index < Count())
-        entries_.removeAt(index);
+    if (index < 0 || index >= Count())
+        return;
+    const QString entry = entries_.takeAt(index);
+    raised_.removeAll(entry);
+    if (!entry.isEmpty() && !removed_.contains(entry))
+        removed_.append(entry);
 }
 
 int RecentDocumentList::IndexOfPosition(int position) const

@@ -6,7 +6,8 @@
 // The recent-document list: paths, most recent last, at most Capacity() of
 // them. Reading fills it to exactly the capacity (empty texts for keys that
 // are missing), so a first start shows numbered empty items. The list lives
-// in the settings file, section "Recent Document List".
+// in the settings file, section "Recent Document List", which other copies
+// of the program running on the same home folder write too.
 class RecentDocumentList {
 public:
     static constexpr int kDefaultCapacity = 5;
@@ -20,10 +21,17 @@ public:
     // "DocumentCount" and "Document<n>" from the settings file, the list
     // emptied first.
     void Read();
-    // "DocumentCount", then key n = the entry n-th from the end; keys above
-    // the number of entries stay as they are. False when the file could not
-    // be written (the list still holds the change).
-    bool Write() const;
+    // Stores the list merged with the one in the file, which another copy
+    // may have changed since: first the paths this list added or moved to
+    // the top since its last write (most recent first), then the file's
+    // entries that this list has not removed meanwhile, each path once
+    // (letter case counts), cut to the capacity and filled up to it with
+    // empty entries. "DocumentCount" and keys 1 (most recent) to capacity
+    // go in one write; higher keys stay as they are. The list itself is
+    // left as it is, so a menu built from it still matches its commands.
+    // False when the file could not be written; the changes are then kept
+    // for the next write.
+    bool Write();
 
     // Removes an entry equal to the path (letter case counts: two such paths
     // are two files here), drops the oldest entry when full, appends the path.
@@ -43,6 +51,12 @@ public:
     void SetCapacity(int capacity) { capacity_ = ClampCapacity(capacity); }
 
 private:
+    void Raise(const QString &entry);
+
     int capacity_ = kDefaultCapacity;
     QStringList entries_;
+    // Since the last read or write: paths added or moved to the top (most
+    // recent last), and paths taken out.
+    QStringList raised_;
+    QStringList removed_;
 };

@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
+#include "cli/FileProblems.h"
 
 #include "document/BookDocument.h"
-#include "document/BookFile.h"
 #include "document/FileIo.h"
 #include "document/PicturePath.h"
 #include "platform/ScreenDpi.h"
@@ -46,10 +46,8 @@ int RunCheck(const QStringList &args)
         return kExitUsage;
     }
     BookDocument book;
-    if (!ReadBookFile(args.first(), book)) {
-        PrintError(QStringLiteral("cannot read book file \"%1\"").arg(args.first()));
+    if (!ReadBookOrReport(args.first(), book))
         return kExitFailure;
-    }
     SetScreenLogicalDpi(kReportDpi);
     QJsonArray pictures;
     bool allOk = true;

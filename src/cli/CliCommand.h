@@ -23,6 +23,12 @@ int RunCheck(const QStringList &args);
 int RunRender(const QStringList &args);
 int RunIntro(const QStringList &args);
 
-// Output helpers: UTF-8 to stdout / stderr.
+// Output helpers: UTF-8 to stdout / stderr. PrintError adds the tool's name
+// and a line feed.
 void PrintOut(const QByteArray &text);
 void PrintError(const QString &line);
+void PrintErrorText(const QByteArray &text);
+
+// Points file descriptor 2 at /dev/null, so that what libraries print there
+// stays off the terminal, while the Print functions still reach stderr.
+void DivertLibraryStderr();

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/FileProblems.h"
 
 #include "document/Base64Text.h"
 #include "document/BookDocument.h"
@@ -79,7 +80,8 @@ int RunCreate(const QStringList &args)
     if (!options->intro.isEmpty()) {
         const auto rtf = ReadRegularFile(options->intro);
         if (!rtf) {
-            PrintError(QStringLiteral("cannot read introduction \"%1\", nothing written").arg(options->intro));
+            PrintError(QStringLiteral("cannot read introduction \"%1\", nothing written: %2")
+                           .arg(options->intro, ReadProblem(options->intro)));
             return kExitFailure;
         }
         // The bytes as they are: the book keeps what the editor would stream in.
@@ -105,8 +107,8 @@ int RunCreate(const QStringList &args)
         PrintError(QStringLiteral("cannot store this book, nothing written: %1").arg(problem));
         return kExitFailure;
     }
-    if (!WriteBookFile(options->out, book)) {
-        PrintError(QStringLiteral("cannot write \"%1\"").arg(options->out));
+    if (int error = 0; !WriteBookFile(options->out, book, &error)) {
+        PrintError(QStringLiteral("cannot write \"%1\": %2").arg(options->out, WriteProblem(options->out, error)));
         return kExitFailure;
     }
     return kExitOk;

@@ -1,8 +1,8 @@
 #include "cli/BookJson.h"
 #include "cli/CliCommand.h"
+#include "cli/FileProblems.h"
 
 #include "document/BookDocument.h"
-#include "document/BookFile.h"
 
 int RunInfo(const QStringList &args)
 {
@@ -11,10 +11,8 @@ int RunInfo(const QStringList &args)
         return kExitUsage;
     }
     BookDocument book;
-    if (!ReadBookFile(args.first(), book)) {
-        PrintError(QStringLiteral("cannot read book file \"%1\"").arg(args.first()));
+    if (!ReadBookOrReport(args.first(), book))
         return kExitFailure;
-    }
     PrintOut(BookToJson(book));
     return kExitOk;
 }

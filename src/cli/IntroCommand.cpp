@@ -1,8 +1,8 @@
 #include "cli/CliCommand.h"
+#include "cli/FileProblems.h"
 
 #include "document/Base64Text.h"
 #include "document/BookDocument.h"
-#include "document/BookFile.h"
 #include "platform/RtfReader.h"
 #include "platform/RtfWriter.h"
 
@@ -45,10 +45,8 @@ int RunIntro(const QStringList &args)
     }
 
     BookDocument book;
-    if (!ReadBookFile(path, book)) {
-        PrintError(QStringLiteral("cannot read book file \"%1\"").arg(path));
+    if (!ReadBookOrReport(path, book))
         return kExitFailure;
-    }
     const QByteArray rtf = DecodeBase64Text(book.Intro);
     if (rtf.isEmpty())
         return kExitOk; // a book without introduction

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <iterator>
 #include <memory>
 
@@ -71,17 +70,6 @@ QByteArray GeneralUsage()
 bool IsHelp(const QString &arg) { return arg == QLatin1String("--help") || arg == QLatin1String("-h"); }
 } // namespace
 
-void PrintOut(const QByteArray &text)
-{
-    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
-}
-
-void PrintError(const QString &line)
-{
-    const QByteArray text = "vellora-book: " + line.toUtf8() + "\n";
-    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
-}
-
 static const CliCommand *FindCommand(const char *name)
 {
     for (const CliCommand &c : kCommands) {
@@ -94,6 +82,7 @@ static const CliCommand *FindCommand(const char *name)
 int main(int argc, char **argv)
 {
     SilenceQtMessages();
+    DivertLibraryStderr();
     const CliCommand *command = argc > 1 ? FindCommand(argv[1]) : nullptr;
     std::unique_ptr<QCoreApplication> app;
     if (command && command->needsGui) {
@@ -108,7 +97,7 @@ int main(int argc, char **argv)
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
-        std::fputs(GeneralUsage().constData(), stderr);
+        PrintErrorText(GeneralUsage());
         return kExitUsage;
     }
     if (IsHelp(args.first())) {
@@ -126,6 +115,6 @@ int main(int argc, char **argv)
         return c.run(args);
     }
     PrintError(QStringLiteral("unknown command \"%1\"").arg(name));
-    std::fputs(GeneralUsage().constData(), stderr);
+    PrintErrorText(GeneralUsage());
     return kExitUsage;
 }

@@ -1,11 +1,13 @@
 #include "document/BookFile.h"
 
+#include "document/AtomicFileWrite.h"
 #include "document/BookDocument.h"
 #include "document/FileIo.h"
 #include "document/ParseNumber.h"
 #include "document/TextLines.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 const QString kCoverBegin = QStringLiteral("<cover_begin>");
@@ -147,9 +149,12 @@ QByteArray SerializeBookFile(const BookDocument &book)
     return ToUtf16Le(text);
 }
 
-bool WriteBookFile(const QString &path, const BookDocument &book)
+bool WriteBookFile(const QString &path, const BookDocument &book, int *error)
 {
-    if (!BookWriteProblem(book).isEmpty())
+    if (!BookWriteProblem(book).isEmpty()) {
+        if (error)
+            *error = EINVAL;
         return false;
-    return WriteFileAtomically(path, SerializeBookFile(book));
+    }
+    return WriteFileAtomically(path, SerializeBookFile(book), error);
 }

@@ -24,5 +24,6 @@ QByteArray SerializeBookFile(const BookDocument &book);
 
 // Writes the book file, replacing any old one only once the new one is
 // complete. Refuses (false, nothing written) a book that BookWriteProblem
-// rejects; false too when the file cannot be written, the old file intact.
-bool WriteBookFile(const QString &path, const BookDocument &book);
+// rejects (error EINVAL); false too when the file cannot be written, the old
+// file intact and error set as WriteFileAtomically sets it.
+bool WriteBookFile(const QString &path, const BookDocument &book, int *error = nullptr);

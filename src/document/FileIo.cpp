@@ -1,7 +1,6 @@
 #include "document/FileIo.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <sys/stat.h>
@@ -35,18 +34,6 @@ std::optional<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes)
         return std::nullopt;
     data.truncate(got);
     return data;
-}
-
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 QByteArray ToUtf16Le(QStringView text)

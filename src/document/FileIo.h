@@ -15,11 +15,6 @@ std::optional<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes =
 // Whether the path names a regular file (after following links).
 bool IsRegularFile(const QString &path);
 
-// Writes through a temporary file that replaces the target only once every
-// byte is on disk: a failed write or a full disk leaves the old file intact
-// and returns false.
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes);
-
 // Text as UTF-16LE code units without a byte-order mark, and back (an odd
 // last byte is ignored).
 QByteArray ToUtf16Le(QStringView text);

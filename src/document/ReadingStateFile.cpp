@@ -1,5 +1,6 @@
 #include "document/ReadingStateFile.h"
 
+#include "document/AtomicFileWrite.h"
 #include "document/BookId.h"
 #include "document/FileIo.h"
 #include "document/ParseNumber.h"

@@ -2,10 +2,14 @@
 // what a failed write leaves behind.
 
 #include "FileCommandFixture.h"
+#include "FullDisk.h"
 #include "platform/ResourceIds.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -141,5 +145,82 @@ TEST_F(FileCommandTest, FailedSaveAsKeepsPathCaptionAndRecentList)
     EXPECT_EQ(frame->windowTitle(), caption);
     EXPECT_EQ(frame->RecentDocuments().Entries(), recent);
 }
+
+// No room on the disk, a real one (a small tmpfs, where mounting is allowed)
+// or a file-size limit: a save is reported as failed and neither the book
+// nor the settings file loses a byte.
+class FileCommandsWithoutRoom : public FileCommandTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        FileCommandTest::SetUp();
+        if (GetParam() && !disk.mounted())
+            GTEST_SKIP() << disk.refusal() << "; the file-size limit case still runs";
+        folder = GetParam() ? disk.path() : files.path();
+        ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("data/etc")));
+        SetDataDirectory(folder + QStringLiteral("data/"));
+        BookDocument book = BookDocument::MakeNew();
+        book.Title = QStringLiteral("满");
+        for (int i = 0; i < 40; ++i)
+            book.Pictures.append(PictureEntry(QStringLiteral("/pictures/%1.jpg").arg(i), QStringLiteral("2026-1-1 10:00"), 0));
+        book.PictureCount = 40;
+        path = folder + QStringLiteral("a.vlr");
+        ASSERT_TRUE(WriteBookFile(path, book));
+    }
+
+    // Runs the command with no room left.
+    void WithoutRoom(const std::function<void()> &command)
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (GetParam()) {
+            ASSERT_TRUE(disk.LeaveRoom(0));
+        } else {
+            limit = std::make_unique<FileSizeLimit>(16);
+        }
+        command();
+    }
+
+    // The files in the book's folder and the data folder, the filler aside.
+    QStringList Beside() const
+    {
+        QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name) +
+                            QDir(folder + QStringLiteral("data")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        names.removeAll(QStringLiteral("filler"));
+        return names;
+    }
+
+    SmallFileSystem disk;
+    QString folder;
+    QString path;
+};
+
+TEST_P(FileCommandsWithoutRoom, SaveIsReportedAndTheBookStaysAsItWas)
+{
+    Open(path);
+    const QByteArray book = ReadAll(path);
+    const QByteArray settings = ReadAll(SettingsFilePath());
+    ASSERT_FALSE(settings.isEmpty());
+    form.shown.Title = QStringLiteral("edited");
+    WithoutRoom([this] { frame->OnCommand(kCmdFileSave); });
+    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotSaveFile});
+    EXPECT_TRUE(frame->BooksDiffer()) << "the edits are still changes";
+    EXPECT_EQ(ReadAll(path), book);
+    EXPECT_EQ(ReadAll(SettingsFilePath()), settings);
+    EXPECT_EQ(Beside(), (QStringList{"a.vlr", "Vellora.ini"})) << "no temporary file is left";
+}
+
+TEST_P(FileCommandsWithoutRoom, OpeningABookLeavesTheSettingsFileAsItWas)
+{
+    WriteSetting(QStringLiteral("Read Mode"), QStringLiteral("Step"), QStringLiteral("9"));
+    const QByteArray settings = ReadAll(SettingsFilePath());
+    WithoutRoom([this] { Open(path); });
+    EXPECT_EQ(frame->CurrentPath(), path) << "reading needs no room";
+    EXPECT_EQ(ReadAll(SettingsFilePath()), settings);
+    EXPECT_EQ(ReadSettingInt(QStringLiteral("Read Mode"), QStringLiteral("Step"), 5), 9);
+    EXPECT_EQ(Beside(), (QStringList{"a.vlr", "Vellora.ini"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FileCommandsWithoutRoom, ::testing::Bool(),
+                         [](const auto &info) { return std::string(info.param ? "SmallTmpfs" : "FileSizeLimit"); });
 
 } // namespace

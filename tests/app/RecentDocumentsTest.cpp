@@ -174,6 +174,63 @@ TEST_F(RecentListStorage, WriteNumbersFromTheMostRecentAndLeavesHigherKeys)
     EXPECT_EQ(key("DocumentCount"), QStringLiteral("3"));
 }
 
+// Two copies of the program on one home folder: each list was read at its
+// start-up, and neither may write the other's entries away. Steps: "A+/p"
+// adds /p to list A, "A^/p" moves it to the top, "A-/p" removes it, "Aw"
+// writes A. The file starts with `stored` (most recent first) and is read
+// back by a third list at the end.
+struct TwoCopiesCase {
+    const char *name;
+    int capacity;
+    QStringList stored;
+    QStringList steps;
+    QStringList expected;
+};
+void PrintTo(const TwoCopiesCase &c, std::ostream *os) { *os << c.name; }
+
+class RecentListOfTwoCopies : public RecentListStorage, public ::testing::WithParamInterface<TwoCopiesCase> {};
+
+TEST_P(RecentListOfTwoCopies, KeepsWhatEachCopyDid)
+{
+    const TwoCopiesCase &c = GetParam();
+    WriteSetting(kSection, QStringLiteral("DocumentCount"), QString::number(c.capacity));
+    for (int i = 0; i < c.stored.size(); ++i)
+        WriteSetting(kSection, QStringLiteral("Document%1").arg(i + 1), c.stored[i]);
+    RecentDocumentList a;
+    RecentDocumentList b;
+    a.Read();
+    b.Read();
+    for (const QString &step : c.steps) {
+        RecentDocumentList &list = step[0] == QLatin1Char('A') ? a : b;
+        const QString path = step.mid(2);
+        switch (step[1].unicode()) {
+        case u'+': list.Add(path); break;
+        case u'^': list.MoveToTop(int(list.Entries().indexOf(path))); break;
+        case u'-': list.Remove(int(list.Entries().indexOf(path))); break;
+        default: ASSERT_TRUE(list.Write()) << step.toStdString();
+        }
+    }
+    RecentDocumentList onDisk;
+    onDisk.Read();
+    EXPECT_EQ(onDisk.MostRecentFirst(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, RecentListOfTwoCopies, ::testing::Values(
+    TwoCopiesCase{"EachKeepsTheOthersNewEntry", 5, {"/x"}, {"B+/b", "Bw", "A+/a", "Aw"}, {"/a", "/b", "/x", "", ""}},
+    TwoCopiesCase{"APathOpenedInBothIsListedOnce", 5, {"/x"}, {"A+/c", "Aw", "B+/b", "Bw", "A+/d", "Aw", "B+/c", "Bw"},
+                  {"/c", "/d", "/b", "/x", ""}},
+    TwoCopiesCase{"LetterCaseMakesTwoPaths", 5, {"/x"}, {"A+/c", "Aw", "B+/C", "Bw"}, {"/C", "/c", "/x", "", ""}},
+    TwoCopiesCase{"ARemovedPathDoesNotComeBackFromTheOther", 5, {"/x", "/y"}, {"A-/y", "Aw", "B+/b", "Bw"},
+                  {"/b", "/x", "", "", ""}},
+    TwoCopiesCase{"ARemovedPathLeavesNoCopyInAHigherKey", 3, {"/x", "/y", "/z"}, {"A-/y", "Aw"}, {"/x", "/z", ""}},
+    TwoCopiesCase{"MovedToTopInOneWhileTheOtherAdds", 5, {"/x", "/y", "/z"}, {"B+/b", "Bw", "A^/z", "Aw"},
+                  {"/z", "/b", "/x", "/y", ""}},
+    TwoCopiesCase{"TheOldestGoWhenTheListIsFull", 3, {"/x"}, {"B+/b1", "Bw", "B+/b2", "Bw", "A+/a", "Aw"},
+                  {"/a", "/b2", "/b1"}},
+    TwoCopiesCase{"ChangesBeforeOneWriteAllCount", 5, {"/x"}, {"B+/b", "Bw", "A+/a1", "A+/a2", "Aw"},
+                  {"/a2", "/a1", "/b", "/x", ""}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST_F(RecentListStorage, MoveToTopAndRemoveIgnoreIndexesOutsideTheList)
 {
     RecentDocumentList list;

@@ -13,14 +13,19 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include <functional>
+
 struct ToolRun {
     int exitCode = -1;
     QByteArray out, err;
 };
 
-inline ToolRun Tool(const QStringList &args)
+// `prepare` may set up the process before it starts (limits, environment).
+inline ToolRun Tool(const QStringList &args, const std::function<void(QProcess &)> &prepare = {})
 {
     QProcess p;
+    if (prepare)
+        prepare(p);
     p.start(QStringLiteral(VELLORA_BIN_DIR "/vellora-book"), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),

@@ -129,4 +129,27 @@ TEST(IntroCommand, HtmlHoldsTheTextAndItsFormatAndNoIntroductionPrintsNothing)
     }
 }
 
+// Pictures in the introduction that libpng complains about (a comment chunk
+// with a wrong checksum: a warning; a cut chunk: an error, which libpng
+// prints itself) leave stderr empty: a script reads that as success.
+TEST(IntroCommand, DecoderMessagesStayOffStderr)
+{
+    const QByteArray png = fixtures::Encode(fixtures::Solid(4, 4, Qt::red), "png");
+    ASSERT_EQ(png.mid(12, 4), QByteArray("IHDR"));
+    const qsizetype afterHeader = 8 + 25;  // the signature and the IHDR chunk
+    const QByteArray badChecksum = QByteArray(png).insert(
+        afterHeader, QByteArray::fromHex("00000007") + QByteArray("tEXtkey\0abc", 11) + QByteArray::fromHex("00000000"));
+    const QByteArray cutChunk = QByteArray(png).insert(afterHeader, QByteArray::fromHex("00000007") + "tEXtkey");
+    const auto pict = [](const QByteArray &bytes) { return "{\\pict\\pngblip\\picw4\\pich4 " + bytes.toHex() + "}"; };
+    ScratchDir dir;
+    const QString rtf = Write(dir, QStringLiteral("i.rtf"),
+                              "{\\rtf1\\ansi before " + pict(badChecksum) + pict(cutChunk) + " after}");
+    for (const char *format : {"text", "html", "rtf"}) {
+        const ToolRun run = Intro(MakeBook(dir, QStringLiteral("b.vlr"), rtf), format);
+        EXPECT_EQ(run.exitCode, 0) << format;
+        EXPECT_EQ(run.err, QByteArray()) << format;
+        EXPECT_TRUE(run.out.contains("after")) << format;
+    }
+}
+
 } // namespace

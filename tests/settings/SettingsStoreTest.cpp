@@ -2,11 +2,14 @@
 
 #include "document/AppDirectories.h"
 
+#include "FullDisk.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 class SettingsStore : public testing::Test {
 protected:
@@ -135,3 +138,47 @@ TEST(SettingsStoreFiles, UnreadableOrOddFilesGiveDefaultsAndAreNotOverwritten)
     EXPECT_FALSE(WriteSettingTo(dir.file(QStringLiteral("none/Vellora.ini")), QStringLiteral("A"), QStringLiteral("B"),
                                 QStringLiteral("1")));
 }
+
+// A full disk (a real one when a tmpfs can be mounted, a file-size limit
+// always) must not cost the user the settings already in the file.
+class SettingsOnAFullDisk : public testing::TestWithParam<bool> {};
+
+TEST_P(SettingsOnAFullDisk, LeavesTheFileAsItWasAndWritesAllKeysOnceThereIsRoom)
+{
+    const bool realDisk = GetParam();
+    SmallFileSystem disk;
+    ScratchDir scratch;
+    if (realDisk && !disk.mounted())
+        GTEST_SKIP() << disk.refusal() << "; the file-size limit case still runs";
+    const QString folder = realDisk ? disk.path() : scratch.path();
+    const QString file = folder + QStringLiteral("Vellora.ini");
+    const QByteArray old = "[Recent Document List]\nDocumentCount=5\nDocument1=/books/a.vlr\n\n[Read Mode]\nStep=7\n";
+    ASSERT_TRUE(WriteAll(file, old));
+    const SettingValues both{{QStringLiteral("Document1"), QStringLiteral("/books/b.vlr")},
+                             {QStringLiteral("Document2"), QStringLiteral("/books/a.vlr")}};
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (realDisk) {
+            ASSERT_TRUE(disk.LeaveRoom(0));
+        } else {
+            limit = std::make_unique<FileSizeLimit>(16);
+        }
+        EXPECT_FALSE(WriteSettingTo(file, QStringLiteral("Read Mode"), QStringLiteral("Step"), QStringLiteral("8")));
+        EXPECT_FALSE(WriteSettingsTo(file, QStringLiteral("Recent Document List"), both));
+    }
+    EXPECT_EQ(ReadAll(file), old);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")), QStringList());
+
+    if (realDisk) {
+        ASSERT_TRUE(disk.MakeRoom());
+    }
+    ASSERT_TRUE(WriteSettingsTo(file, QStringLiteral("Recent Document List"), both));
+    EXPECT_EQ(ReadSettingTextFrom(file, QStringLiteral("Recent Document List"), QStringLiteral("Document1"), QString()),
+              QStringLiteral("/books/b.vlr"));
+    EXPECT_EQ(ReadSettingTextFrom(file, QStringLiteral("Recent Document List"), QStringLiteral("Document2"), QString()),
+              QStringLiteral("/books/a.vlr"));
+    EXPECT_EQ(ReadSettingIntFrom(file, QStringLiteral("Read Mode"), QStringLiteral("Step"), 5), 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SettingsOnAFullDisk, testing::Bool(),
+                         [](const auto &info) { return std::string(info.param ? "SmallTmpfs" : "FileSizeLimit"); });

@@ -1,6 +1,7 @@
 #include "settings/store/SettingsStore.h"
 
 #include "document/AppDirectories.h"
+#include "document/AtomicFileWrite.h"
 #include "document/FileIo.h"
 
 #include <QFile>
@@ -112,10 +113,20 @@ int ReadSettingIntFrom(const QString &file, const QString &section, const QStrin
 
 bool WriteSettingTo(const QString &file, const QString &section, const QString &key, const QString &value)
 {
+    return WriteSettingsTo(file, section, {{key, value}});
+}
+
+bool WriteSettingsTo(const QString &file, const QString &section, const SettingValues &values)
+{
     // A line break would end the value early and turn its rest into lines
     // of their own: store nothing rather than a damaged file.
-    for (const QString *text : {&section, &key, &value}) {
-        if (text->contains(QLatin1Char('\r')) || text->contains(QLatin1Char('\n')))
+    const auto breaks = [](const QString &text) {
+        return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    };
+    if (breaks(section))
+        return false;
+    for (const auto &[key, value] : values) {
+        if (breaks(key) || breaks(value))
             return false;
     }
     CSimpleIniA ini;
@@ -124,13 +135,15 @@ bool WriteSettingTo(const QString &file, const QString &section, const QString &
     if (Load(file, ini) == LoadResult::Unreadable)
         return false;
     const QByteArray s = section.toUtf8();
-    const QByteArray k = key.toUtf8();
-    // The reader strips one pair of surrounding quotes (as profile files
-    // always did); a value that has its own pair keeps it behind another.
-    const bool quoted = value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'));
-    const QByteArray v = quoted ? '"' + value.toUtf8() + '"' : value.toUtf8();
-    if (ini.SetValue(s.constData(), k.constData(), v.constData()) < 0)
-        return false;
+    for (const auto &[key, value] : values) {
+        const QByteArray k = key.toUtf8();
+        // The reader strips one pair of surrounding quotes (as profile files
+        // always did); a value that has its own pair keeps it behind another.
+        const bool quoted = value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'));
+        const QByteArray v = quoted ? '"' + value.toUtf8() + '"' : value.toUtf8();
+        if (ini.SetValue(s.constData(), k.constData(), v.constData()) < 0)
+            return false;
+    }
     std::string out;
     if (ini.Save(out) < 0)
         return false;
@@ -150,4 +163,9 @@ int ReadSettingInt(const QString &section, const QString &key, int defaultValue)
 bool WriteSetting(const QString &section, const QString &key, const QString &value)
 {
     return WriteSettingTo(SettingsFilePath(), section, key, value);
+}
+
+bool WriteSettings(const QString &section, const SettingValues &values)
+{
+    return WriteSettingsTo(SettingsFilePath(), section, values);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 // The settings file "Vellora.ini" in the data directory. Every call opens the
 // file by name and closes it again; nothing is cached, so two windows that
@@ -25,6 +28,11 @@ int ReadSettingInt(const QString &section, const QString &key, int defaultValue)
 // the file was written; callers do not have to look.
 bool WriteSetting(const QString &section, const QString &key, const QString &value);
 
+// Several keys of one section, (key, value) in order, stored by one write of
+// the file: they all change or none does.
+using SettingValues = QList<std::pair<QString, QString>>;
+bool WriteSettings(const QString &section, const SettingValues &values);
+
 // The longest text a key gives back: 511 for "Default Path" values, 255 for
 // frequent categories, 4095 (a file path) for recent documents, otherwise
 // no limit (-1).
@@ -34,3 +42,4 @@ qsizetype MaxSettingTextLength(const QString &section, const QString &key);
 QString ReadSettingTextFrom(const QString &file, const QString &section, const QString &key, const QString &defaultValue);
 int ReadSettingIntFrom(const QString &file, const QString &section, const QString &key, int defaultValue);
 bool WriteSettingTo(const QString &file, const QString &section, const QString &key, const QString &value);
+bool WriteSettingsTo(const QString &file, const QString &section, const SettingValues &values);

@@ -1,0 +1,113 @@
+#pragma once
+
+// Two ways to make a write run out of room. A real small file system (a
+// 64 KiB tmpfs, which needs the right to mount; a test skips without it) and
+// a file-size limit on this process or a child, which always works and makes
+// write() stop part-way just as a full disk does.
+
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStringList>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <string>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
+
+class SmallFileSystem {
+public:
+    SmallFileSystem()
+    {
+        if (::mount("tmpfs", QFile::encodeName(scratch_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                    "size=64k,mode=0755") == 0)
+            mounted_ = true;
+        else
+            refusal_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+    }
+    ~SmallFileSystem()
+    {
+        if (mounted_)
+            ::umount2(QFile::encodeName(scratch_.path()).constData(), MNT_DETACH);
+    }
+    SmallFileSystem(const SmallFileSystem &) = delete;
+    SmallFileSystem &operator=(const SmallFileSystem &) = delete;
+
+    bool mounted() const { return mounted_; }
+    const std::string &refusal() const { return refusal_; }
+    QString path() const { return scratch_.path(); }
+    QString file(const QString &name) const { return scratch_.file(name); }
+
+    // Takes all but about `room` bytes of what is left with a file named
+    // "filler" (whole pages: tmpfs hands out room by the page).
+    bool LeaveRoom(qint64 room) const
+    {
+        struct statvfs fs {};
+        if (::statvfs(QFile::encodeName(path()).constData(), &fs) != 0)
+            return false;
+        const qint64 available = qint64(fs.f_bavail) * qint64(fs.f_frsize);
+        return available >= room && WriteAll(file(QStringLiteral("filler")), QByteArray(available - room, 'f'));
+    }
+    bool MakeRoom() const { return QFile::remove(file(QStringLiteral("filler"))); }
+
+    bool RemountReadOnly() const
+    {
+        return ::mount(nullptr, QFile::encodeName(path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+    // What lies in the folder apart from the filler, sorted, hidden files included.
+    QStringList Entries() const
+    {
+        QStringList names = QDir(path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                                   QDir::Name);
+        names.removeAll(QStringLiteral("filler"));
+        return names;
+    }
+
+private:
+    ScratchDir scratch_;
+    bool mounted_ = false;
+    std::string refusal_;
+};
+
+// Files of this process stop growing at `bytes`: the write that would pass
+// the limit is cut short, the next fails with EFBIG. SIGXFSZ would end the
+// process instead, so it is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    // The same for a child process only, set between fork and exec.
+    static void ApplyTo(QProcess &process, rlim_t bytes)
+    {
+        process.setChildProcessModifier([bytes] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit {};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = bytes;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
+
+private:
+    struct rlimit old_ {};
+    void (*oldHandler_)(int) = SIG_DFL;
+};
