@@ -11,6 +11,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/StringTable.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,6 +180,15 @@ void CEditFormView::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         categories_->CloseCategoryPopup();
     QWidget::mousePressEvent(event);
+}
+
+void CEditFormView::hideEvent(QHideEvent *event)
+{
+    // The pop-up is a window of its own: left open, it would stay over the
+    // picture view when the frame swaps the form out for read mode.
+    if (!event->spontaneous())
+        categories_->CloseCategoryPopup();
+    QWidget::hideEvent(event);
 }
 
 void CEditFormView::FillFromBook(BookDocument book)

@@ -12,11 +12,14 @@
 #include "editor/TabViewCtrl.h"
 #include "editor/ThumbBox.h"
 #include "platform/RtfWriter.h"
+#include "settings/store/SettingsStore.h"
 
 #include "TestFiles.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
@@ -237,13 +240,87 @@ TEST_F(EditForm, FrequentCategoriesAreSavedWhenTheFormGoes)
     EXPECT_EQ(form->Categories().FrequentCategories(), loaded);
 }
 
-TEST_F(EditForm, CategoryButtonOpensThePopupAndAPressOnTheFormClosesIt)
+// Every way the user can end the category pop-up.
+enum class PopupEnd { PressOnTheForm, EscapeKey, CloseRequest, FormHidden };
+
+class EditFormPopupEnd : public EditForm, public ::testing::WithParamInterface<PopupEnd> {
+protected:
+    void End(CPopListBox *popup)
+    {
+        switch (GetParam()) {
+        case PopupEnd::PressOnTheForm:
+            QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(2, form->height() - 1));
+            break;
+        case PopupEnd::EscapeKey:
+            QTest::keyClick(popup, Qt::Key_Escape);
+            break;
+        case PopupEnd::CloseRequest:
+            popup->close();
+            break;
+        case PopupEnd::FormHidden:  // the frame swaps the form out for read mode
+            form->hide();
+            form->show();
+            break;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_P(EditFormPopupEnd, WritesTheTicksOnceAndLeavesTheScreen)
 {
     form->show();
+    Edit(1004)->setText(QStringLiteral("童话;动物"));
     QTest::mouseClick(form->Control(1005), Qt::LeftButton);
-    ASSERT_NE(form->Categories().Popup(), nullptr);
+    QPointer<CPopListBox> popup = form->Categories().Popup();
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(popup->isVisible());
+    End(popup);
+    EXPECT_TRUE(!popup || !popup->isVisible());
+    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("动物; 童话"));
+    // The ticks were applied once: what is typed afterwards stays.
+    Edit(1004)->setText(QStringLiteral("科普"));
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(2, form->height() - 1));
-    EXPECT_EQ(form->Categories().Popup(), nullptr);
+    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("科普"));
+    // No window of the form is left on screen.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window != form.get() && window->isVisible()) << window->metaObject()->className();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EditFormPopupEnd,
+                         ::testing::Values(PopupEnd::PressOnTheForm, PopupEnd::EscapeKey, PopupEnd::CloseRequest,
+                                           PopupEnd::FormHidden),
+                         [](const auto &info) {
+                             switch (info.param) {
+                             case PopupEnd::PressOnTheForm: return std::string("PressOnTheForm");
+                             case PopupEnd::EscapeKey: return std::string("EscapeKey");
+                             case PopupEnd::CloseRequest: return std::string("CloseRequest");
+                             case PopupEnd::FormHidden: return std::string("FormHidden");
+                             }
+                             return std::string();
+                         });
+
+TEST_F(EditForm, AfterThePopupClosingTheWindowEndsTheProgramAndSavesTheCategories)
+{
+    // The form in a window of its own, as in the frame: closing that window
+    // must end the program, which then writes the frequent categories.
+    auto *window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    form.release()->setParent(window);
+    auto *shown = window->findChild<CEditFormView *>();
+    window->resize(shown->size());
+    window->show();
+    static_cast<QLineEdit *>(shown->Control(1004))->setText(QStringLiteral("童话; 动物"));
+    QTest::mouseClick(shown->Control(1005), Qt::LeftButton);
+    QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(2, shown->height() - 1));
+    window->close();
+    // The program ends when no window is left on screen.
+    for (QWidget *topLevel : QApplication::topLevelWidgets())
+        EXPECT_FALSE(topLevel->isVisible()) << topLevel->metaObject()->className();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString file = QString::fromUtf8(ReadAll(SettingsFilePath()));
+    EXPECT_TRUE(file.contains(QStringLiteral("CategoryCount=2"))) << file.toStdString();
+    EXPECT_TRUE(file.contains(QStringLiteral("category1=童话"))) << file.toStdString();
+    EXPECT_TRUE(file.contains(QStringLiteral("category2=动物"))) << file.toStdString();
 }
 
 TEST_F(EditForm, TabWalksTheFormsControls)
