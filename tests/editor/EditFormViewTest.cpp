@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTabBar>
 #include <QTest>
@@ -227,6 +228,79 @@ INSTANTIATE_TEST_SUITE_P(Sizes, EditFormLayout,
                          ::testing::Values(SizeCase{1280, 760, 1280, 760}, SizeCase{800, 500, 800, 500},
                                            SizeCase{500, 300, 500, 300}, SizeCase{320, 200, 500, 300},
                                            SizeCase{900, 120, 900, 300}));
+
+// The rating control at the form's own font, whatever that font is.
+struct FontCase {
+    const char *name;
+    const char *family;  // empty: the application's default font
+    double points;
+};
+
+class EditFormRating : public EditForm, public ::testing::WithParamInterface<FontCase> {
+protected:
+    void SetUp() override
+    {
+        saved = QApplication::font();
+        if (*GetParam().family) {
+            QFont font(QString::fromLatin1(GetParam().family));
+            font.setPointSizeF(GetParam().points);
+            QApplication::setFont(font);
+        }
+        EditForm::SetUp();
+    }
+    void TearDown() override
+    {
+        EditForm::TearDown();
+        QApplication::setFont(saved);
+    }
+
+    // Column ranges of the control that hold star pixels, left to right.
+    static QList<std::pair<int, int>> StarColumns(const QImage &image, QRgb face)
+    {
+        QList<std::pair<int, int>> runs;
+        for (int x = 0; x < image.width(); ++x) {
+            bool star = false;
+            for (int y = 0; y < image.height() && !star; ++y)
+                star = image.pixel(x, y) != face;
+            if (!star)
+                continue;
+            if (!runs.isEmpty() && runs.last().second == x - 1)
+                runs.last().second = x;
+            else
+                runs.append({x, x});
+        }
+        return runs;
+    }
+
+    QFont saved;
+};
+
+TEST_P(EditFormRating, ShowsFiveWholeStarsAndTheFifthStoresFive)
+{
+    form->show();
+    CStarRateButton *rate = form->RateButton();
+    rate->SetRating(5);
+    const QImage image = rate->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb face = rate->palette().color(QPalette::Button).rgb();
+    const QList<std::pair<int, int>> stars = StarColumns(image, face);
+    ASSERT_EQ(stars.size(), 5) << rate->width() << " x " << rate->height();
+    // The last star is as wide as the first and ends inside the control.
+    EXPECT_EQ(stars.last().second - stars.last().first, stars.first().second - stars.first().first);
+    EXPECT_LT(stars.last().second, image.width() - 1);
+
+    rate->SetRating(0);
+    const QPoint onFifth((stars.last().first + stars.last().second) / 2, rate->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, onFifth, rate->mapToGlobal(onFifth), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(rate, &move);
+    QTest::mouseClick(rate, Qt::LeftButton, {}, onFifth);
+    EXPECT_EQ(rate->Rating(), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, EditFormRating,
+                         ::testing::Values(FontCase{"ApplicationFont", "", 0}, FontCase{"NotoSansCjk9", "Noto Sans CJK SC", 9},
+                                           FontCase{"NotoSansCjk10", "Noto Sans CJK SC", 10.5},
+                                           FontCase{"Latin9", "DejaVu Sans", 9}, FontCase{"Latin20", "DejaVu Sans", 20}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(EditForm, FrequentCategoriesAreSavedWhenTheFormGoes)
 {
