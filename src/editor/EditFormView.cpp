@@ -10,6 +10,7 @@
 #include "editor/ThumbBox.h"
 #include "platform/DialogUnits.h"
 #include "platform/StringTable.h"
+#include "platform/TabCycle.h"
 
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -254,7 +255,10 @@ bool CEditFormView::PreTranslate(const QKeyEvent &event)
     if (!focus || !isAncestorOf(focus) || !isVisible())
         return false;
     // Tab and Shift+Tab walk the form's controls, the introduction editor
-    // included, as in any dialog.
+    // included, as in any dialog, and wrap around inside the form: past its
+    // last control lie the bars, where typed letters would open menus.
     const bool backwards = event.key() == Qt::Key_Backtab || (event.modifiers() & Qt::ShiftModifier);
-    return focusNextPrevChild(!backwards);
+    if (QWidget *next = NextTabStopWithin(*this, focus, !backwards))
+        next->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
 }

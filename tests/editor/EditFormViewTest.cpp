@@ -21,9 +21,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -395,6 +398,42 @@ TEST_F(EditForm, AfterThePopupClosingTheWindowEndsTheProgramAndSavesTheCategorie
     EXPECT_TRUE(file.contains(QStringLiteral("CategoryCount=2"))) << file.toStdString();
     EXPECT_TRUE(file.contains(QStringLiteral("category1=童话"))) << file.toStdString();
     EXPECT_TRUE(file.contains(QStringLiteral("category2=动物"))) << file.toStdString();
+}
+
+// The form inside a window whose other controls (here two buttons standing
+// in for the bars) take focus too: Tab and Shift+Tab stay in the form.
+TEST_F(EditForm, TabCyclesInsideTheForm)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *before = new QPushButton(QStringLiteral("before"), &window);
+    layout->addWidget(before);
+    form->setParent(&window);
+    const auto giveBack = qScopeGuard([this] { form->setParent(nullptr); });
+    layout->addWidget(form.get());
+    auto *after = new QPushButton(QStringLiteral("after"), &window);
+    layout->addWidget(after);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    Edit(1002)->setFocus();
+
+    const QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    const QKeyEvent back(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+    QList<QWidget *> visited;
+    for (int i = 0; i < 30 && (visited.isEmpty() || QApplication::focusWidget() != Edit(1002)); ++i) {
+        visited.append(QApplication::focusWidget());
+        EXPECT_TRUE(form->PreTranslate(tab));
+        ASSERT_TRUE(form->isAncestorOf(QApplication::focusWidget())) << "left the form after " << i + 1 << " Tabs";
+    }
+    // Back at the title: the last control's Tab led to the first control.
+    EXPECT_EQ(QApplication::focusWidget(), Edit(1002));
+    EXPECT_GE(visited.size(), 4);
+    EXPECT_TRUE(visited.contains(form->Control(1005)));
+    // Shift+Tab from the first control goes to the last one, then back.
+    EXPECT_TRUE(form->PreTranslate(back));
+    EXPECT_EQ(QApplication::focusWidget(), visited.last());
+    EXPECT_TRUE(form->PreTranslate(tab));
+    EXPECT_EQ(QApplication::focusWidget(), Edit(1002));
 }
 
 TEST_F(EditForm, TabWalksTheFormsControls)
