@@ -9,10 +9,12 @@
 #include "editor/TabViewCtrl.h"
 #include "editor/ThumbBox.h"
 #include "platform/DialogUnits.h"
+#include "platform/ResourceIds.h"
 #include "platform/StringTable.h"
 #include "platform/TabCycle.h"
 
 #include <QHideEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +112,9 @@ void CEditFormView::BuildControls()
         case FormControlPlace::Kind::Button:
             widget = categoryButton_ = new QPushButton(this);
             categoryButton_->setAutoDefault(false);
+            // Without a glyph the button reads as an empty box.
+            categoryButton_->setIcon(QIcon(QStringLiteral(":/editor/drop-down.svg")));
+            categoryButton_->setToolTip(LoadString(kIdsCategoryButtonTip));
             break;
         case FormControlPlace::Kind::Count:
             widget = count_ = new QLabel(text, this);
@@ -117,6 +122,8 @@ void CEditFormView::BuildControls()
             break;
         case FormControlPlace::Kind::Thumb:
             widget = thumb_ = new CThumbBox(this);
+            // Nothing else tells that a double-click chooses the cover.
+            thumb_->setToolTip(LoadString(kIdsCoverBoxTip));
             break;
         case FormControlPlace::Kind::Rate:
             widget = rate_ = new CStarRateButton(this);
@@ -127,6 +134,11 @@ void CEditFormView::BuildControls()
             break;
         }
         widget->setGeometry(DialogRectToPixels(place.rect, base));
+        if (widget == categoryButton_) {
+            // The glyph grows with the button (a 10 × 6 triangle at 15 pixels).
+            const int glyphWidth = std::max(6, widget->height() * 2 / 3);
+            categoryButton_->setIconSize(QSize(glyphWidth, glyphWidth * 3 / 5));
+        }
         if (place.id > 0) {
             widget->setObjectName(QStringLiteral("control%1").arg(place.id));
             controls_.insert(place.id, widget);

@@ -25,5 +25,8 @@ enum StringId : int {
     kIdsSettingsCaption = 142,
     kIdsCannotOpenFile = 145,
     kIdsCannotSaveFile = 146,
+    // Tool tips of the form's category button and cover box, by control id.
+    kIdsCategoryButtonTip = 1005,
+    kIdsCoverBoxTip = 1010,
     kIdsReady = 57345,
 };

@@ -317,6 +317,23 @@ TEST_F(EditForm, FrequentCategoriesAreSavedWhenTheFormGoes)
     EXPECT_EQ(form->Categories().FrequentCategories(), loaded);
 }
 
+// The two controls that explain themselves only by a tool tip, and the
+// category button's glyph: dark pixels in the middle of the button.
+TEST_F(EditForm, CategoryButtonShowsAGlyphAndBothBoxesExplainThemselves)
+{
+    form->show();
+    QWidget *button = form->Control(1005);
+    EXPECT_EQ(button->toolTip(), QStringLiteral("选择类别"));
+    EXPECT_EQ(form->Control(1010)->toolTip(), QStringLiteral("双击选择封面图片"));
+    const QImage image = button->grab().toImage();
+    const QRect middle(image.width() / 3, image.height() / 3, image.width() / 3, image.height() / 3);
+    int dark = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 96;
+    EXPECT_GE(dark, 4);
+}
+
 // Every way the user can end the category pop-up.
 enum class PopupEnd { PressOnTheForm, EscapeKey, CloseRequest, FormHidden };
 
