@@ -135,8 +135,9 @@ void CEditFormView::BuildControls()
         }
         widget->setGeometry(DialogRectToPixels(place.rect, base));
         if (widget == categoryButton_) {
-            // The glyph grows with the button (a 10 × 6 triangle at 15 pixels).
-            const int glyphWidth = std::max(6, widget->height() * 2 / 3);
+            // The glyph grows with the button, about as small as a combo
+            // box's arrow.
+            const int glyphWidth = std::max(6, widget->height() / 2);
             categoryButton_->setIconSize(QSize(glyphWidth, glyphWidth * 3 / 5));
         }
         if (place.id > 0) {
