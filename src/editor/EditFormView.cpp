@@ -9,8 +9,12 @@
 #include "editor/TabViewCtrl.h"
 #include "editor/ThumbBox.h"
 #include "platform/DialogUnits.h"
+#include "platform/ResourceIds.h"
 #include "platform/StringTable.h"
+#include "platform/TabCycle.h"
 
+#include <QHideEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +112,9 @@ void CEditFormView::BuildControls()
         case FormControlPlace::Kind::Button:
             widget = categoryButton_ = new QPushButton(this);
             categoryButton_->setAutoDefault(false);
+            // Without a glyph the button reads as an empty box.
+            categoryButton_->setIcon(QIcon(QStringLiteral(":/editor/drop-down.svg")));
+            categoryButton_->setToolTip(LoadString(kIdsCategoryButtonTip));
             break;
         case FormControlPlace::Kind::Count:
             widget = count_ = new QLabel(text, this);
@@ -115,6 +122,8 @@ void CEditFormView::BuildControls()
             break;
         case FormControlPlace::Kind::Thumb:
             widget = thumb_ = new CThumbBox(this);
+            // Nothing else tells that a double-click chooses the cover.
+            thumb_->setToolTip(LoadString(kIdsCoverBoxTip));
             break;
         case FormControlPlace::Kind::Rate:
             widget = rate_ = new CStarRateButton(this);
@@ -125,6 +134,12 @@ void CEditFormView::BuildControls()
             break;
         }
         widget->setGeometry(DialogRectToPixels(place.rect, base));
+        if (widget == categoryButton_) {
+            // The glyph grows with the button, about as small as a combo
+            // box's arrow.
+            const int glyphWidth = std::max(6, widget->height() / 2);
+            categoryButton_->setIconSize(QSize(glyphWidth, glyphWidth * 3 / 5));
+        }
         if (place.id > 0) {
             widget->setObjectName(QStringLiteral("control%1").arg(place.id));
             controls_.insert(place.id, widget);
@@ -179,6 +194,15 @@ void CEditFormView::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         categories_->CloseCategoryPopup();
     QWidget::mousePressEvent(event);
+}
+
+void CEditFormView::hideEvent(QHideEvent *event)
+{
+    // The pop-up is a window of its own: left open, it would stay over the
+    // picture view when the frame swaps the form out for read mode.
+    if (!event->spontaneous())
+        categories_->CloseCategoryPopup();
+    QWidget::hideEvent(event);
 }
 
 void CEditFormView::FillFromBook(BookDocument book)
@@ -244,7 +268,10 @@ bool CEditFormView::PreTranslate(const QKeyEvent &event)
     if (!focus || !isAncestorOf(focus) || !isVisible())
         return false;
     // Tab and Shift+Tab walk the form's controls, the introduction editor
-    // included, as in any dialog.
+    // included, as in any dialog, and wrap around inside the form: past its
+    // last control lie the bars, where typed letters would open menus.
     const bool backwards = event.key() == Qt::Key_Backtab || (event.modifiers() & Qt::ShiftModifier);
-    return focusNextPrevChild(!backwards);
+    if (QWidget *next = NextTabStopWithin(*this, focus, !backwards))
+        next->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
 }

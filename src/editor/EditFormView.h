@@ -72,6 +72,7 @@ public:
     static constexpr int kMinHeight = 300;
 
 protected:
+    void hideEvent(QHideEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -68,13 +69,20 @@ void CPopListBox::RequestClose()
 void CPopListBox::closeEvent(QCloseEvent *event)
 {
     ApplySelection();
+    // QDialog ends a visible dialog here through reject(), which hides it;
+    // the close then goes through and the window is deleted.
     QDialog::closeEvent(event);
 }
 
-void CPopListBox::reject()
+void CPopListBox::keyPressEvent(QKeyEvent *event)
 {
-    // Escape is a close request like any other: the ticks are kept.
-    close();
+    // Escape is a close request like any other: the ticks are kept. It must
+    // not go through reject() on its own, which would only hide the window.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CPopListBox::paintEvent(QPaintEvent *event)

@@ -17,14 +17,14 @@ void CStarRateButton::enterEvent(QEnterEvent *event)
 {
     // The first position over the control counts as a move, as it does on
     // platforms that report entering with a move.
-    if (MouseMove(qRound(event->position().x()), height()))
+    if (MouseMove(qRound(event->position().x()), CellSide(size())))
         repaint();
     QWidget::enterEvent(event);
 }
 
 void CStarRateButton::mouseMoveEvent(QMouseEvent *event)
 {
-    if (MouseMove(qRound(event->position().x()), height()))
+    if (MouseMove(qRound(event->position().x()), CellSide(size())))
         repaint();
 }
 
@@ -32,7 +32,7 @@ void CStarRateButton::mousePressEvent(QMouseEvent *event)
 {
     // Qt grabs the mouse for the pressed widget itself; the impl records that
     // it holds it only when it took the press.
-    if (event->button() != Qt::LeftButton || !ButtonDown(qRound(event->position().x()), height())) {
+    if (event->button() != Qt::LeftButton || !ButtonDown(qRound(event->position().x()), CellSide(size()))) {
         QWidget::mousePressEvent(event);
         return;
     }

@@ -2,11 +2,18 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 void CStarRateImpl::SetImageStrip(const ImageStrip *strip, int litCell, int unlitCell)
 {
     strip_ = strip;
     litCell_ = litCell;
     unlitCell_ = unlitCell;
+}
+
+int CStarRateImpl::CellSide(const QSize &client)
+{
+    return std::min(client.height(), client.width() / (kStarCount + 1));
 }
 
 bool CStarRateImpl::MouseMove(int x, int h)
@@ -52,12 +59,19 @@ void CStarRateImpl::Paint(QPainter &painter, const QRect &client, const QColor &
     painter.fillRect(client, face);
     if (!strip_)
         return;
-    const int h = client.height();
+    const int h = CellSide(client.size());
+    if (h <= 0)
+        return;
     const int shown = ShownValue();
     for (int i = 0; i < kStarCount; ++i) {
         const int cell = i < shown ? litCell_ : unlitCell_;
         if (cell < 0 || cell >= strip_->size())
             continue;
-        painter.drawImage(client.topLeft() + StarOrigin(i, h), strip_->at(cell));
+        const QImage &star = strip_->at(cell);
+        const QPoint origin = client.topLeft() + StarOrigin(i, h);
+        if (star.width() <= h && star.height() <= h)
+            painter.drawImage(origin, star);
+        else
+            painter.drawImage(QRect(origin, star.size().scaled(h, h, Qt::KeepAspectRatio)), star);
     }
 }

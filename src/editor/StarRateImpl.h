@@ -5,13 +5,15 @@
 #include <QColor>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QPainter;
 
-// The behaviour of the rating control: five stars in square cells whose side
-// is the client height, cell 0 left empty so that a press there means "no
-// stars". The widget feeds it mouse positions and lets it paint; tests drive
-// it directly.
+// The behaviour of the rating control: five stars in six square cells, cell 0
+// left empty so that a press there means "no stars". A cell is as high as the
+// control unless six of those would not fit its width: then the width decides,
+// so the fifth star is whole at every font. The widget feeds it mouse positions
+// and lets it paint; tests drive it directly.
 class CStarRateImpl {
 public:
     static constexpr int kStarCount = 5;
@@ -29,9 +31,12 @@ public:
     bool Captured() const { return captured_; }
     float HoverPosition() const { return hover_; }
 
-    // Mouse input at client x with the client height h. Each returns whether
-    // the control must be redrawn at once. A height of 0 (or less) ignores
-    // moves and presses: there is no cell to divide by.
+    // The side of one cell for a control of this client size.
+    static int CellSide(const QSize &client);
+
+    // Mouse input at client x with cells of side h (CellSide). Each returns
+    // whether the control must be redrawn at once. A side of 0 (or less)
+    // ignores moves and presses: there is no cell to divide by.
     bool MouseMove(int x, int h);
     // Takes the mouse (and sets the rating to the cell under x) only while
     // the pointer is being tracked over the control.
@@ -48,7 +53,8 @@ public:
     static QPoint StarOrigin(int star, int h) { return QPoint((star + 1) * h, 0); }
 
     // Fills the client rectangle with the face colour and draws the five
-    // stars unscaled at their cell corners.
+    // stars at their cell corners: unscaled, or shrunk to a cell smaller than
+    // the artwork.
     void Paint(QPainter &painter, const QRect &client, const QColor &face) const;
 
 private:

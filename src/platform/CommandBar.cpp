@@ -3,9 +3,26 @@
 #include "platform/CommandTable.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+
+namespace {
+
+// A menu ended by a click elsewhere had the mouse to itself, so its title
+// button never hears that the pointer left and stays drawn raised under a
+// pointer that is long gone. Once the menu is away, the button is told where
+// the pointer really is.
+void ForgetStaleHover(QToolButton *button)
+{
+    if (!button->underMouse() || button->rect().contains(button->mapFromGlobal(QCursor::pos())))
+        return;
+    button->setAttribute(Qt::WA_UnderMouse, false);
+    button->update();
+}
+
+} // namespace
 
 QList<QMenu *> FillMenu(QMenu *menu, const QList<MenuItem> &items, CommandTable &commands,
                         const ToolBarTemplate &imageBar)
@@ -52,6 +69,9 @@ QList<QMenu *> FillCommandBar(QToolBar *bar, const QList<MenuItem> &items, Comma
         // The drop-down arrow of a tool button would make it look like a
         // button, not like a menu title.
         button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+        // After the menu's own hiding is done, not in the middle of it.
+        QObject::connect(menu, &QMenu::aboutToHide, button, [button] { ForgetStaleHover(button); },
+                         Qt::QueuedConnection);
         bar->addWidget(button);
         popups.append(menu);
     }

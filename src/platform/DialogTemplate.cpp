@@ -2,6 +2,7 @@
 
 #include "platform/ControlIds.h"
 #include "platform/DialogUnits.h"
+#include "platform/FixedDialog.h"
 #include "platform/JsonResource.h"
 #include "platform/ToolBarResource.h"
 
@@ -115,10 +116,7 @@ QHash<int, QWidget *> BuildDialog(QDialog *dialog, const DialogTemplate &layout)
 {
     const DialogBaseUnits base = DialogBaseUnitsOf(dialog->font());
     dialog->setWindowTitle(layout.caption);
-    // A template's dialog has a fixed size: no minimise or maximise box.
-    dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
-    dialog->setFixedSize(DialogSizeToPixels(layout.size, base));
+    SetFixedDialogSize(*dialog, DialogSizeToPixels(layout.size, base));
     QHash<int, QWidget *> byId;
     for (const DialogControl &control : layout.controls) {
         QWidget *widget = nullptr;

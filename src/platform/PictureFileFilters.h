@@ -12,8 +12,9 @@ struct FileDialogFilter {
 };
 
 // The type list of every dialog that picks a picture (the picture sequence
-// and the cover box), first entry preselected: all pictures, then one entry
-// per format, then all files.
+// and the cover box), first entry preselected: all pictures (its text names
+// the seven classic types, its patterns every type the program reads), then
+// one entry per classic type, then all files.
 const QList<FileDialogFilter> &PictureDialogFilters();
 
 // A pattern list such as "*.bmp;*.jpg" as single patterns for matching file

@@ -32,5 +32,8 @@ enum StringId : int {
     kIdsButtonCancel = 183,
     kIdsOpenStoppedUnsaved = 184,
     kIdsRecentListEmpty = 185,
+    // Tool tips of the form's category button and cover box, by control id.
+    kIdsCategoryButtonTip = 1005,
+    kIdsCoverBoxTip = 1010,
     kIdsReady = 57345,
 };

@@ -12,14 +12,21 @@
 #include "editor/TabViewCtrl.h"
 #include "editor/ThumbBox.h"
 #include "platform/RtfWriter.h"
+#include "settings/store/SettingsStore.h"
 
 #include "TestFiles.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -225,6 +232,79 @@ INSTANTIATE_TEST_SUITE_P(Sizes, EditFormLayout,
                                            SizeCase{500, 300, 500, 300}, SizeCase{320, 200, 500, 300},
                                            SizeCase{900, 120, 900, 300}));
 
+// The rating control at the form's own font, whatever that font is.
+struct FontCase {
+    const char *name;
+    const char *family;  // empty: the application's default font
+    double points;
+};
+
+class EditFormRating : public EditForm, public ::testing::WithParamInterface<FontCase> {
+protected:
+    void SetUp() override
+    {
+        saved = QApplication::font();
+        if (*GetParam().family) {
+            QFont font(QString::fromLatin1(GetParam().family));
+            font.setPointSizeF(GetParam().points);
+            QApplication::setFont(font);
+        }
+        EditForm::SetUp();
+    }
+    void TearDown() override
+    {
+        EditForm::TearDown();
+        QApplication::setFont(saved);
+    }
+
+    // Column ranges of the control that hold star pixels, left to right.
+    static QList<std::pair<int, int>> StarColumns(const QImage &image, QRgb face)
+    {
+        QList<std::pair<int, int>> runs;
+        for (int x = 0; x < image.width(); ++x) {
+            bool star = false;
+            for (int y = 0; y < image.height() && !star; ++y)
+                star = image.pixel(x, y) != face;
+            if (!star)
+                continue;
+            if (!runs.isEmpty() && runs.last().second == x - 1)
+                runs.last().second = x;
+            else
+                runs.append({x, x});
+        }
+        return runs;
+    }
+
+    QFont saved;
+};
+
+TEST_P(EditFormRating, ShowsFiveWholeStarsAndTheFifthStoresFive)
+{
+    form->show();
+    CStarRateButton *rate = form->RateButton();
+    rate->SetRating(5);
+    const QImage image = rate->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb face = rate->palette().color(QPalette::Button).rgb();
+    const QList<std::pair<int, int>> stars = StarColumns(image, face);
+    ASSERT_EQ(stars.size(), 5) << rate->width() << " x " << rate->height();
+    // The last star is as wide as the first and ends inside the control.
+    EXPECT_EQ(stars.last().second - stars.last().first, stars.first().second - stars.first().first);
+    EXPECT_LT(stars.last().second, image.width() - 1);
+
+    rate->SetRating(0);
+    const QPoint onFifth((stars.last().first + stars.last().second) / 2, rate->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, onFifth, rate->mapToGlobal(onFifth), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(rate, &move);
+    QTest::mouseClick(rate, Qt::LeftButton, {}, onFifth);
+    EXPECT_EQ(rate->Rating(), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, EditFormRating,
+                         ::testing::Values(FontCase{"ApplicationFont", "", 0}, FontCase{"NotoSansCjk9", "Noto Sans CJK SC", 9},
+                                           FontCase{"NotoSansCjk10", "Noto Sans CJK SC", 10.5},
+                                           FontCase{"Latin9", "DejaVu Sans", 9}, FontCase{"Latin20", "DejaVu Sans", 20}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 TEST_F(EditForm, FrequentCategoriesAreSavedWhenTheFormGoes)
 {
     form->Categories().FrequentCategories() = {QStringLiteral("童话"), QStringLiteral("科普")};
@@ -237,13 +317,140 @@ TEST_F(EditForm, FrequentCategoriesAreSavedWhenTheFormGoes)
     EXPECT_EQ(form->Categories().FrequentCategories(), loaded);
 }
 
-TEST_F(EditForm, CategoryButtonOpensThePopupAndAPressOnTheFormClosesIt)
+// The two controls that explain themselves only by a tool tip, and the
+// category button's glyph: dark pixels in the middle of the button.
+TEST_F(EditForm, CategoryButtonShowsAGlyphAndBothBoxesExplainThemselves)
 {
     form->show();
+    QWidget *button = form->Control(1005);
+    EXPECT_EQ(button->toolTip(), QStringLiteral("选择类别"));
+    EXPECT_EQ(form->Control(1010)->toolTip(), QStringLiteral("双击选择封面图片"));
+    const QImage image = button->grab().toImage();
+    const QRect middle(image.width() / 3, image.height() / 3, image.width() / 3, image.height() / 3);
+    int dark = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 96;
+    EXPECT_GE(dark, 4);
+}
+
+// Every way the user can end the category pop-up.
+enum class PopupEnd { PressOnTheForm, EscapeKey, CloseRequest, FormHidden };
+
+class EditFormPopupEnd : public EditForm, public ::testing::WithParamInterface<PopupEnd> {
+protected:
+    void End(CPopListBox *popup)
+    {
+        switch (GetParam()) {
+        case PopupEnd::PressOnTheForm:
+            QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(2, form->height() - 1));
+            break;
+        case PopupEnd::EscapeKey:
+            QTest::keyClick(popup, Qt::Key_Escape);
+            break;
+        case PopupEnd::CloseRequest:
+            popup->close();
+            break;
+        case PopupEnd::FormHidden:  // the frame swaps the form out for read mode
+            form->hide();
+            form->show();
+            break;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_P(EditFormPopupEnd, WritesTheTicksOnceAndLeavesTheScreen)
+{
+    form->show();
+    Edit(1004)->setText(QStringLiteral("童话;动物"));
     QTest::mouseClick(form->Control(1005), Qt::LeftButton);
-    ASSERT_NE(form->Categories().Popup(), nullptr);
+    QPointer<CPopListBox> popup = form->Categories().Popup();
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(popup->isVisible());
+    End(popup);
+    EXPECT_TRUE(!popup || !popup->isVisible());
+    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("动物; 童话"));
+    // The ticks were applied once: what is typed afterwards stays.
+    Edit(1004)->setText(QStringLiteral("科普"));
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(2, form->height() - 1));
-    EXPECT_EQ(form->Categories().Popup(), nullptr);
+    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("科普"));
+    // No window of the form is left on screen.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window != form.get() && window->isVisible()) << window->metaObject()->className();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EditFormPopupEnd,
+                         ::testing::Values(PopupEnd::PressOnTheForm, PopupEnd::EscapeKey, PopupEnd::CloseRequest,
+                                           PopupEnd::FormHidden),
+                         [](const auto &info) {
+                             switch (info.param) {
+                             case PopupEnd::PressOnTheForm: return std::string("PressOnTheForm");
+                             case PopupEnd::EscapeKey: return std::string("EscapeKey");
+                             case PopupEnd::CloseRequest: return std::string("CloseRequest");
+                             case PopupEnd::FormHidden: return std::string("FormHidden");
+                             }
+                             return std::string();
+                         });
+
+TEST_F(EditForm, AfterThePopupClosingTheWindowEndsTheProgramAndSavesTheCategories)
+{
+    // The form in a window of its own, as in the frame: closing that window
+    // must end the program, which then writes the frequent categories.
+    auto *window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    form.release()->setParent(window);
+    auto *shown = window->findChild<CEditFormView *>();
+    window->resize(shown->size());
+    window->show();
+    static_cast<QLineEdit *>(shown->Control(1004))->setText(QStringLiteral("童话; 动物"));
+    QTest::mouseClick(shown->Control(1005), Qt::LeftButton);
+    QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(2, shown->height() - 1));
+    window->close();
+    // The program ends when no window is left on screen.
+    for (QWidget *topLevel : QApplication::topLevelWidgets())
+        EXPECT_FALSE(topLevel->isVisible()) << topLevel->metaObject()->className();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString file = QString::fromUtf8(ReadAll(SettingsFilePath()));
+    EXPECT_TRUE(file.contains(QStringLiteral("CategoryCount=2"))) << file.toStdString();
+    EXPECT_TRUE(file.contains(QStringLiteral("category1=童话"))) << file.toStdString();
+    EXPECT_TRUE(file.contains(QStringLiteral("category2=动物"))) << file.toStdString();
+}
+
+// The form inside a window whose other controls (here two buttons standing
+// in for the bars) take focus too: Tab and Shift+Tab stay in the form.
+TEST_F(EditForm, TabCyclesInsideTheForm)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *before = new QPushButton(QStringLiteral("before"), &window);
+    layout->addWidget(before);
+    form->setParent(&window);
+    const auto giveBack = qScopeGuard([this] { form->setParent(nullptr); });
+    layout->addWidget(form.get());
+    auto *after = new QPushButton(QStringLiteral("after"), &window);
+    layout->addWidget(after);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    Edit(1002)->setFocus();
+
+    const QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    const QKeyEvent back(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+    QList<QWidget *> visited;
+    for (int i = 0; i < 30 && (visited.isEmpty() || QApplication::focusWidget() != Edit(1002)); ++i) {
+        visited.append(QApplication::focusWidget());
+        EXPECT_TRUE(form->PreTranslate(tab));
+        ASSERT_TRUE(form->isAncestorOf(QApplication::focusWidget())) << "left the form after " << i + 1 << " Tabs";
+    }
+    // Back at the title: the last control's Tab led to the first control.
+    EXPECT_EQ(QApplication::focusWidget(), Edit(1002));
+    EXPECT_GE(visited.size(), 4);
+    EXPECT_TRUE(visited.contains(form->Control(1005)));
+    // Shift+Tab from the first control goes to the last one, then back.
+    EXPECT_TRUE(form->PreTranslate(back));
+    EXPECT_EQ(QApplication::focusWidget(), visited.last());
+    EXPECT_TRUE(form->PreTranslate(tab));
+    EXPECT_EQ(QApplication::focusWidget(), Edit(1002));
 }
 
 TEST_F(EditForm, TabWalksTheFormsControls)

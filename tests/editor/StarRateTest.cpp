@@ -138,6 +138,45 @@ INSTANTIATE_TEST_SUITE_P(Ratings, StarsLit, testing::Values(
     ShownCase{0, 0}, ShownCase{1, 1}, ShownCase{3, 3}, ShownCase{5, 5},
     ShownCase{7, 5}, ShownCase{-1, 0}, ShownCase{-100, 0}));
 
+struct BoxCase {
+    const char *name;
+    QSize client;
+    int starSide;  // the side every star is drawn at
+};
+
+class StarBox : public testing::TestWithParam<BoxCase> {};
+
+// Five whole stars in any box: with solid red stars and all five lit, the
+// red area is exactly five squares of the star side, none cut or covered.
+TEST_P(StarBox, FiveWholeStarsFitTheControl)
+{
+    ImageStrip strip;
+    for (int i = 0; i < kStripCellCount; ++i) {
+        QImage cell(kStripCellSize, kStripCellSize, QImage::Format_ARGB32_Premultiplied);
+        cell.fill(i == kLitStarCell ? Qt::red : Qt::transparent);
+        strip.append(cell);
+    }
+    CStarRateImpl impl;
+    impl.SetImageStrip(&strip, kLitStarCell, kUnlitStarCell);
+    impl.SetRating(5);
+    QImage target(GetParam().client, QImage::Format_RGB32);
+    QPainter painter(&target);
+    impl.Paint(painter, target.rect(), Qt::green);
+    painter.end();
+    int red = 0;
+    for (int y = 0; y < target.height(); ++y)
+        for (int x = 0; x < target.width(); ++x)
+            red += target.pixel(x, y) == QColor(Qt::red).rgb();
+    EXPECT_EQ(red, 5 * GetParam().starSide * GetParam().starSide);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, StarBox, testing::Values(
+    BoxCase{"SixCellsWide", QSize(120, 20), 16},
+    BoxCase{"NarrowerThanSixCells", QSize(145, 29), 16},  // the form at a 12-point font
+    BoxCase{"CellsSmallerThanAStar", QSize(87, 13), 13},
+    BoxCase{"VeryNarrow", QSize(60, 20), 10}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST(StarStrip, ArtworkFillsTheTwoStarCellsOnly)
 {
     const ImageStrip strip = MakeFormImageStrip();

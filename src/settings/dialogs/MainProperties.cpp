@@ -1,5 +1,6 @@
 #include "settings/dialogs/MainProperties.h"
 
+#include "platform/FixedDialog.h"
 #include "platform/ResourceIds.h"
 #include "platform/StringTable.h"
 #include "settings/dialogs/PathPage.h"
@@ -29,7 +30,7 @@ CMainProperties::CMainProperties(QWidget *owner) : QDialog(owner)
     connect(buttons, &QDialogButtonBox::accepted, this, &CMainProperties::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CMainProperties::reject);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SetFixedDialogSize(*this, sizeHint());
 }
 
 void CMainProperties::accept()
