@@ -1,19 +1,15 @@
 #include "platform/MessageBoxes.h"
 
+#include "platform/FixedDialog.h"
 #include "platform/ResourceIds.h"
 #include "platform/StringTable.h"
 #include "platform/ToolBarResource.h"
 
 #include <QAbstractButton>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
 
 namespace {
-
-// Room the window manager takes from the title bar for the window icon and
-// the close box; the caption must fit beside them uncut.
-constexpr int kTitleBarDecorationWidth = 120;
 
 void GiveButtonsTheProgramsTexts(QMessageBox &box)
 {
@@ -34,7 +30,7 @@ void KeepCaptionWhole(QMessageBox &box)
 {
     // QMessageBox sizes itself to its text; a short message would cut the
     // program's name in the title bar.
-    const int width = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + kTitleBarDecorationWidth;
+    const int width = CaptionFitWidth(box);
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
@@ -46,7 +42,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, QMessageBox::St
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Information, LoadString(kIdsAppTitle), text, buttons);
     box->setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
-    SetFixedDialogHints(*box);
+    box->setWindowFlags(kFixedDialogFlags);
     GiveButtonsTheProgramsTexts(*box);
     // A box that asks whether to keep edits must never read Escape or its
     // close box as an answer that throws them away; with a Cancel button
@@ -64,12 +60,4 @@ QMessageBox::StandardButton ShowMessageBox(int stringId, QMessageBox::StandardBu
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const std::unique_ptr<QMessageBox> box = MakeMessageBox(text, buttons);
     return static_cast<QMessageBox::StandardButton>(box->exec());
-}
-
-void SetFixedDialogHints(QWidget &dialog)
-{
-    // A dialog of fixed size has nothing to minimise or maximise: title and
-    // close box only.
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint);
 }

@@ -13,6 +13,3 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, QMessageBox::St
 // Shows the string with the id modally and returns the button pressed.
 QMessageBox::StandardButton ShowMessageBox(int stringId, QMessageBox::StandardButtons buttons);
 
-// Title and close box only, for a dialog whose size the user cannot change.
-// Call before the dialog is shown.
-void SetFixedDialogHints(QWidget &dialog);
