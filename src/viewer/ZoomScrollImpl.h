@@ -134,6 +134,7 @@ private:
     void SetFlag(DisplayFlag flag, bool on);
     void SetFitMode(DisplayFlag mode);
     void PlaceForScale(float scale, int width, int height);
+    void MoveRectangle(const PictureRect &rect);
     void WriteZoomBox(const QString &text);
     void WritePercent(float scale);
     void Wheel(int delta, bool vertical);
@@ -145,6 +146,9 @@ private:
     std::uint32_t m_flags = kDisplayCentre | kDisplayBorder;
     IntSize m_pictureSize;
     PictureRect m_rect;
+    // How far the layout has moved the rectangle since the window centre was
+    // last kept: the next zoom adds it to the centre it reads.
+    IntPoint m_rectMove;
     int m_checkedZoomCommand = 32783;
 
     float m_scale = 1.0f;
