@@ -1,13 +1,19 @@
 #include "viewer/PictureDecode.h"
 
 #include "document/AppDirectories.h"
+#include "platform/EmfConversion.h"
 #include "viewer/PictureDecodeCache.h"
 
 #include "TestFiles.h"
 
+#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -114,7 +120,8 @@ TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, MetafilePages, ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}},
-                                                                  MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}));
+                                                                  MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}),
+                         [](const auto &info) { return QFileInfo(QLatin1String(info.param.file)).baseName().toStdString(); });
 
 // ---- The cache (a prefetched page served without decoding is checked through the view) ----
 
@@ -173,6 +180,35 @@ TEST(DecodeCache, PrefetchesOfPagesLeftBehindAreDropped)
     EXPECT_LE(cache.CachedCount(), 3);
     ASSERT_TRUE(cache.Obtain(RequestFor(other)));
     EXPECT_EQ(cache.Statistics().hits, 1);
+}
+
+// Metafile pages decoded on several threads at once, as the workers and the
+// page on screen do: the conversions of the same drawings are looked up side
+// by side (the sanitizer build runs this test). Each drawing is converted
+// here first: the sanitizer cannot follow a helper process started while
+// other threads run.
+TEST(DecodeThreads, MetafilePagesDecodeOnSeveralThreadsAtOnce)
+{
+    SetApplicationDirectory(QStringLiteral(VELLORA_BIN_DIR "/"));
+    ClearEmfSvgCache();
+    const QByteArray drawings[] = {ReadAll(QStringLiteral(VELLORA_TEST_DATA "/metafiles/emf_lo_shapes.emf")),
+                                   ReadAll(QStringLiteral(VELLORA_TEST_DATA "/metafiles/emf_lo_text.emf"))};
+    for (const QByteArray &drawing : drawings)
+        ASSERT_TRUE(DecodePagePictureBytes(drawing, DecodeRequest()));
+    std::atomic<int> decoded{0};
+    {
+        std::vector<std::jthread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                for (int i = 0; i < 6; ++i) {
+                    const PagePicturePtr page = DecodePagePictureBytes(drawings[(t + i) % 2], DecodeRequest());
+                    decoded += page && page->IsVector();
+                }
+            });
+    }
+    EXPECT_EQ(decoded, 24);
+    ClearEmfSvgCache();
+    SetApplicationDirectory(QString());
 }
 
 TEST(DecodeCache, AFailedPrefetchFallsBackToADecodeThatAlsoFails)
