@@ -93,6 +93,7 @@ class NoPrefetch : public PageView {
 public:
     explicit NoPrefetch(CAxPictureView &view) : m_view(view) {}
     void ShowPicture(const QString &path) override { m_view.ShowPicture(path); }
+    void ShowNoPicture() override { m_view.ShowNoPicture(); }
     void ApplyTypedZoom() override { m_view.ApplyTypedZoom(); }
     bool BorderShown() const override { return m_view.BorderShown(); }
     bool Centred() const override { return m_view.Centred(); }

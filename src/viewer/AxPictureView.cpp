@@ -107,6 +107,15 @@ void CAxPictureView::ShowPicture(const QString &path)
     ZoomKeepingCentre(LayoutPicture());
 }
 
+void CAxPictureView::ShowNoPicture()
+{
+    m_picture.reset();
+    m_scaledCopy = QImage();
+    m_picturePath.clear();
+    m_zs.PictureLost();
+    AfterChange();
+}
+
 void CAxPictureView::ExpectPictures(const QStringList &paths)
 {
     QList<DecodeRequest> requests;

@@ -27,7 +27,7 @@ public:
     void SetMinimumScale(float scale) { m_zs.SetMinimumScale(scale); }
 
     // Loads a picture and resets the scroll extent; false (view emptied,
-    // everything else kept) when it does not load.
+    // scroll bars reset, the zoom kept) when it does not load.
     bool LoadPicture(const QString &path);
     float LayoutPicture();
     void ZoomTo(float scale);
@@ -46,6 +46,7 @@ public:
 
     // PageView
     void ShowPicture(const QString &path) override;
+    void ShowNoPicture() override;
     void ExpectPictures(const QStringList &paths) override;
     void ApplyTypedZoom() override;
     bool BorderShown() const override { return m_zs.Has(kDisplayBorder); }

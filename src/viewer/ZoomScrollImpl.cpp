@@ -95,6 +95,16 @@ void CZoomScrollImpl::PictureLoaded(IntSize pixels)
         ScrollToOffset(m_pictureSize.cx / 2, m_pictureSize.cy / 2);
 }
 
+void CZoomScrollImpl::PictureLost()
+{
+    m_hasPicture = false;
+    m_rect = {};
+    m_rectMove = {};
+    // Without a logical size every later zoom keeps the extent empty too.
+    m_logicalSize = {};
+    SetScrollExtent(0, 0);
+}
+
 void CZoomScrollImpl::SetScrollExtent(int cx, int cy)
 {
     m_scaledSize = {std::max(0, cx), std::max(0, cy)};

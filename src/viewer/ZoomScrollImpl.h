@@ -67,9 +67,9 @@ public:
     // the present scale with the scroll position at the top-left, or at its
     // middle when centring is off.
     void PictureLoaded(IntSize pixels);
-    // The load failed: nothing is drawn, but scale, extent, offset and
-    // rectangle stay those of the previous picture.
-    void PictureLost() { m_hasPicture = false; }
+    // No picture (a load failed, or the book has no pages): nothing is drawn
+    // and nothing scrolls; only the scale stays, for the next picture.
+    void PictureLost();
     bool HasPicture() const { return m_hasPicture; }
 
     // Scale and rectangle asked for by the display flags; writes the zoom

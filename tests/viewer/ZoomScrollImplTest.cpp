@@ -109,10 +109,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ZoomScrollExamples, ::testing::Values(
                 [](View &v) { EXPECT_EQ(v.Rectangle(), (PictureRect{200, 150, 400, 250})); v.ToggleCentre();
                               EXPECT_EQ(v.Rectangle(), (PictureRect{200, 150, 400, 250})); Layout(v); },
                 1.0f, PictureRect{0, 0, 200, 100}},
-    ExampleCase{"FailedLoadKeepsScaleExtentAndRectangle", 600, 400, 1000, 800,
-                [](View &v) { v.ZoomCommand(kZoom50); const PictureRect rect = v.Rectangle(); v.PictureLost();
-                              EXPECT_FALSE(v.HasPicture()); Layout(v); v.Resize(300, 300); EXPECT_EQ(v.Rectangle(), rect); },
-                0.5f, {}, nullptr, IntSize{500, 400}},
+    ExampleCase{"FailedLoadKeepsOnlyTheScale", 600, 400, 2000, 1600,
+                [](View &v) { v.ZoomCommand(kZoom50); v.ScrollToOffset(300, 300); v.PictureLost();
+                              EXPECT_FALSE(v.HasPicture()); Layout(v); v.Resize(300, 300);
+                              EXPECT_EQ(v.PictureRectInWindow(), PictureRect{}); },
+                0.5f, PictureRect{}, "50%", IntSize{0, 0}, IntPoint{0, 0}},
     ExampleCase{"FitWidthFollowsEveryResize", 500, 500, 1000, 500,
                 [](View &v) { v.ToggleFitWidth(); v.Resize(250, 500); }, 0.25f, {}, "25%"},
     ExampleCase{"WithoutFitModeAResizeRecentres", 600, 400, 200, 100, [](View &v) { v.Resize(1000, 300); }, 1.0f,
