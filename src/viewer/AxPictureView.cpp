@@ -58,17 +58,25 @@ DecodeRequest CAxPictureView::RequestFor(const QString &path, bool fullResolutio
     return request;
 }
 
+void CAxPictureView::DropPicture()
+{
+    m_picture.reset();
+    m_scaledCopy = QImage();
+    m_picturePath.clear();
+}
+
 bool CAxPictureView::LoadPicture(const QString &path)
 {
-    PagePicturePtr picture = m_cache.Obtain(RequestFor(path));
-    m_scaledCopy = QImage();
-    m_picture = std::move(picture);
-    m_picturePath = m_picture ? path : QString();
+    // The old page goes before the new one is decoded: two pages of a book
+    // of huge pictures would not fit in memory side by side.
+    DropPicture();
+    m_picture = m_cache.Obtain(RequestFor(path));
     if (!m_picture) {
         m_zs.PictureLost();
         AfterChange();
         return false;
     }
+    m_picturePath = path;
     m_zs.PictureLoaded({m_picture->pixelSize.width(), m_picture->pixelSize.height()});
     // Load and layout are followed by a zoom, which settles the scale; only
     // then does it show whether the decoded pixels suffice.
@@ -109,9 +117,7 @@ void CAxPictureView::ShowPicture(const QString &path)
 
 void CAxPictureView::ShowNoPicture()
 {
-    m_picture.reset();
-    m_scaledCopy = QImage();
-    m_picturePath.clear();
+    DropPicture();
     m_zs.PictureLost();
     AfterChange();
 }

@@ -73,6 +73,7 @@ private:
     void AfterChange();
     void SyncScrollBars();
     void EnsureResolution();
+    void DropPicture();
     void PaintRaster(QPainter &painter, const QRect &target, const QRect &visible);
 
     CZoomScrollImpl m_zs;
