@@ -15,9 +15,7 @@ class QLineEdit;
 // size and the user's scroll input, mirrors its extent and offset into the
 // scroll bars, and draws the picture rectangle it computes.
 //
-// Drawing never rescales a whole large picture on a paint: below 100 % it
-// draws from a copy scaled once per scale, above 100 % it scales only the
-// visible part of the source; metafiles are drawn as vectors.
+// Pages are drawn by PaintPagePicture, as `vellora-book render` draws them.
 class CAxPictureView : public QAbstractScrollArea, public PageView {
 public:
     explicit CAxPictureView(QWidget *parent = nullptr);
@@ -74,7 +72,6 @@ private:
     void SyncScrollBars();
     void EnsureResolution();
     void DropPicture();
-    void PaintRaster(QPainter &painter, const QRect &target, const QRect &visible);
 
     CZoomScrollImpl m_zs;
     PagePicturePtr m_picture;

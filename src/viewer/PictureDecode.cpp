@@ -171,6 +171,20 @@ PagePicturePtr DecodePagePicture(const DecodeRequest &request)
     return DecodePagePictureBytes(*bytes, request);
 }
 
+QSize HeaderPixelSize(const QByteArray &bytes)
+{
+    if (LooksLikeEmf(bytes) || LooksLikeWmf(bytes))
+        return {};
+    QBuffer buffer;
+    QImageReader reader;
+    if (!OpenReader(buffer, reader, bytes))
+        return {};
+    DecodeRequest request;
+    request.fullResolution = true;
+    const std::optional<RasterPlan> plan = PlanRaster(reader, request);
+    return plan ? plan->shown : QSize();
+}
+
 qint64 DecodePeakBytes(const QByteArray &bytes, const DecodeRequest &request)
 {
     constexpr qint64 kBytesPerPixel = 4;

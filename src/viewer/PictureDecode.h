@@ -44,6 +44,10 @@ PagePicturePtr DecodePagePicture(const DecodeRequest &request);
 // scaled down before the whole picture is let go.
 PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request);
 
+// The natural size of a raster picture as its header tells it; invalid
+// where only a decode does (metafiles, icons, headers without a size).
+QSize HeaderPixelSize(const QByteArray &bytes);
+
 // The bytes of a page picture file (regular files only; nothing for an
 // empty path or an empty file).
 std::optional<QByteArray> ReadPagePictureFile(const QString &path);

@@ -100,6 +100,29 @@ INSTANTIATE_TEST_SUITE_P(After, EmptiedView, ::testing::Bool(), [](const auto &i
     return std::string(info.param ? "AFailedLoad" : "ABookWithoutPages");
 });
 
+// An enlarged photograph is interpolated: a 2-pixel checker at 400 % shows
+// the shades between black and white, as `vellora-book render` draws it.
+TEST_F(ViewFixture, EnlargedPicturesAreDrawnSmooth)
+{
+    QImage checker(2, 2, QImage::Format_RGB32);
+    checker.setPixel(0, 0, qRgb(0, 0, 0));
+    checker.setPixel(1, 1, qRgb(0, 0, 0));
+    checker.setPixel(1, 0, qRgb(255, 255, 255));
+    checker.setPixel(0, 1, qRgb(255, 255, 255));
+    const QString path = dir.file(QStringLiteral("checker.png"));
+    ASSERT_TRUE(checker.save(path, "PNG"));
+    view.ShowPicture(path);
+    view.ZoomCommand(kZoom400);
+    const PictureRect r = view.Arithmetic().PictureRectInWindow();
+    ASSERT_EQ(r.right - r.left, 8);
+    const QImage shot = view.viewport()->grab().toImage();
+    int between = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            between += qGray(shot.pixel(x, y)) > 40 && qGray(shot.pixel(x, y)) < 215;
+    EXPECT_GT(between, 8);
+}
+
 TEST_F(ViewFixture, ScrollBarsAndWheelMoveTheOffset)
 {
     view.ShowPicture(Jpeg("big.jpg", QSize(2000, 1500)));
