@@ -42,6 +42,14 @@ bool IsIconFormat(const QByteArray &format) { return format == "ico" || format =
 
 qint64 Area(QSize size) { return size.isValid() ? qint64(size.width()) * size.height() : 0; }
 
+// The interlace byte of a PNG's header chunk, which comes first. An
+// interlaced picture is only whole after its last pass, so it cannot be
+// scaled row by row.
+bool InterlacedPng(const QByteArray &bytes)
+{
+    return bytes.size() > 28 && bytes.mid(12, 4) == "IHDR" && bytes.at(28) != 0;
+}
+
 // How a raster picture is decoded for the view, from its header.
 struct RasterPlan {
     QSize stored;        // as the file holds it, before any EXIF turn
@@ -52,7 +60,7 @@ struct RasterPlan {
 
 // Nothing for formats decoded whole by the picture holder's decoder (icons
 // pick their largest entry) or when the header tells no size.
-std::optional<RasterPlan> PlanRaster(QImageReader &reader, const DecodeRequest &request)
+std::optional<RasterPlan> PlanRaster(QImageReader &reader, const QByteArray &bytes, const DecodeRequest &request)
 {
     const QByteArray format = reader.format();
     if (format.isEmpty() || format == "svgz" || IsIconFormat(format))
@@ -68,7 +76,7 @@ std::optional<RasterPlan> PlanRaster(QImageReader &reader, const DecodeRequest &
     plan.shown = quarterTurn ? plan.stored.transposed() : plan.stored;
     // JPEG scales in the codec, PNG row by row as it reads; other codecs
     // make every pixel before the reader scales them.
-    plan.codecReduces = format == "jpeg" || format == "png";
+    plan.codecReduces = format == "jpeg" || (format == "png" && !InterlacedPng(bytes));
     if (!request.fullResolution) {
         // A JPEG decodes at exactly 1/2, 1/4 or 1/8 in the codec, for a
         // fraction of the work (any other size is a full decode plus a
@@ -100,7 +108,7 @@ std::optional<QImage> DecodeRasterForView(const QByteArray &bytes, const DecodeR
     QImageReader reader;
     if (!OpenReader(buffer, reader, bytes))
         return std::nullopt;
-    const std::optional<RasterPlan> plan = PlanRaster(reader, request);
+    const std::optional<RasterPlan> plan = PlanRaster(reader, bytes, request);
     if (!plan)
         return std::nullopt;
     if (plan->scaled.isValid())
@@ -181,7 +189,7 @@ QSize HeaderPixelSize(const QByteArray &bytes)
         return {};
     DecodeRequest request;
     request.fullResolution = true;
-    const std::optional<RasterPlan> plan = PlanRaster(reader, request);
+    const std::optional<RasterPlan> plan = PlanRaster(reader, bytes, request);
     return plan ? plan->shown : QSize();
 }
 
@@ -195,7 +203,7 @@ qint64 DecodePeakBytes(const QByteArray &bytes, const DecodeRequest &request)
     QImageReader reader;
     if (!OpenReader(buffer, reader, bytes))
         return bytes.size();
-    const std::optional<RasterPlan> plan = PlanRaster(reader, request);
+    const std::optional<RasterPlan> plan = PlanRaster(reader, bytes, request);
     if (!plan)
         return bytes.size() + kBytesPerPixel * Area(reader.size());
     const QSize decoded = plan->scaled.isValid() ? plan->scaled : plan->stored;
