@@ -16,4 +16,16 @@ function(vellora_layer target)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${target} PUBLIC ${L_LIBS})
   vellora_warnings(${target})
+  vellora_thread_sanitizer(${target})
+endfunction()
+
+# In the ThreadSanitizer build (VELLORA_TSAN) our libraries and the programs
+# linking them are instrumented. Helper processes are not: the metafile
+# helper runs under an address-space limit that the sanitizer's shadow
+# memory could never fit in.
+function(vellora_thread_sanitizer target)
+  if(VELLORA_TSAN)
+    target_compile_options(${target} PUBLIC -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(${target} PUBLIC -fsanitize=thread)
+  endif()
 endfunction()

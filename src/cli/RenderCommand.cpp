@@ -1,6 +1,9 @@
 #include "cli/CliCommand.h"
 
+#include "document/FileIo.h"
 #include "platform/ScreenDpi.h"
+#include "viewer/PagePainting.h"
+#include "viewer/PictureDecode.h"
 #include "viewer/PictureHolder.h"
 
 #include <QImage>
@@ -65,28 +68,49 @@ int RunRender(const QStringList &args)
         return kExitUsage;
     }
     SetScreenLogicalDpi(kRenderDpi);
-    CPictureHolder holder;
-    if (!holder.LoadFromFile(o->picture)) {
+    // Decoded and drawn as the reader decodes and draws a page: a picture
+    // far larger than the output is decoded no larger than it needs.
+    const std::optional<QByteArray> bytes = ReadRegularFile(o->picture, kMaxPictureFileBytes);
+    if (!bytes || bytes->isEmpty()) {
         PrintError(QStringLiteral("cannot load picture \"%1\"").arg(o->picture));
         return kExitFailure;
     }
-    const QSize natural = CPictureHolder::HimetricToPixels(holder.NaturalSizeHimetric(), kRenderDpi);
-    const QSize size(o->width ? o->width : qBound(1, natural.width(), kMaxSide),
+    const auto outputSize = [&](QSize natural) {
+        return QSize(o->width ? o->width : qBound(1, natural.width(), kMaxSide),
                      o->height ? o->height : qBound(1, natural.height(), kMaxSide));
+    };
+    DecodeRequest request;
+    request.dpi = kRenderDpi;
+    const QSize header = HeaderPixelSize(*bytes);
+    if (header.isValid() || (o->width && o->height))
+        request.displaySize = outputSize(header);
+    const PagePicturePtr page = DecodePagePictureBytes(*bytes, request);
+    if (!page) {
+        PrintError(QStringLiteral("cannot load picture \"%1\"").arg(o->picture));
+        return kExitFailure;
+    }
+    const QSize size = outputSize(page->pixelSize);
     if (qint64(size.width()) * size.height() > kMaxPixels) {
         PrintError(QStringLiteral("%1 x %2 pixels is too large").arg(size.width()).arg(size.height()));
         return kExitFailure;
     }
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) {
-        PrintError(QStringLiteral("not enough memory for %1 x %2 pixels").arg(size.width()).arg(size.height()));
-        return kExitFailure;
-    }
-    // The reader's view is erased to white before a page is drawn.
-    image.fill(Qt::white);
-    {
+    QImage image;
+    if (!page->IsVector() && !page->displayCopy.hasAlphaChannel() && page->displayCopy.size() == size) {
+        // An opaque page already decoded at the output size is what drawing
+        // it would give: no second picture of that size is made.
+        image = page->displayCopy;
+    } else {
+        image = QImage(size, QImage::Format_RGB32);
+        if (image.isNull()) {
+            PrintError(QStringLiteral("not enough memory for %1 x %2 pixels").arg(size.width()).arg(size.height()));
+            return kExitFailure;
+        }
+        // The reader's view is erased to white before a page is drawn.
+        image.fill(Qt::white);
         QPainter painter(&image);
-        holder.RenderInto(painter, QRect(QPoint(0, 0), size));
+        QImage scaledCopy;
+        const QRect target(QPoint(0, 0), size);
+        PaintPagePicture(painter, *page, target, target, scaledCopy);
     }
     QImageWriter writer(o->out, "png");
     if (!writer.write(image)) {

@@ -8,14 +8,34 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <mutex>
+
 namespace {
 // Charged by SVG bytes: a handful of typical pages, never without bound.
 constexpr qint64 kCacheBytes = 64ll * 1024 * 1024;
 
-QCache<QByteArray, QByteArray> &SvgCache()
+// Pages are decoded on worker threads while the UI thread decodes the page
+// on screen, and even a lookup reorders QCache's list: every use of the cache
+// holds the lock. The helper runs outside it, so two different conversions
+// never wait for each other.
+struct SvgCache {
+    std::mutex mutex;
+    QCache<QByteArray, QByteArray> entries{kCacheBytes};
+};
+
+SvgCache &Cache()
 {
-    static QCache<QByteArray, QByteArray> cache(kCacheBytes);
+    static SvgCache cache;
     return cache;
+}
+
+std::optional<QByteArray> CachedSvg(const QByteArray &key)
+{
+    SvgCache &cache = Cache();
+    const std::lock_guard lock(cache.mutex);
+    if (const QByteArray *svg = cache.entries.object(key))
+        return *svg;
+    return std::nullopt;
 }
 
 std::optional<QByteArray> RunHelper(const QByteArray &emf)
@@ -70,18 +90,23 @@ std::optional<QByteArray> RunHelper(const QByteArray &emf)
 std::optional<QByteArray> ConvertEmfToSvg(const QByteArray &emf)
 {
     const QByteArray key = QCryptographicHash::hash(emf, QCryptographicHash::Sha256);
-    if (const QByteArray *cached = SvgCache().object(key))
-        return *cached;
+    if (std::optional<QByteArray> cached = CachedSvg(key))
+        return cached;
     std::optional<QByteArray> svg = RunHelper(emf);
     if (!svg)
         return std::nullopt;
     const qint64 cost = qMax<qint64>(1, svg->size());
-    if (cost <= kCacheBytes)
-        SvgCache().insert(key, new QByteArray(*svg), cost);
+    if (cost <= kCacheBytes) {
+        SvgCache &cache = Cache();
+        const std::lock_guard lock(cache.mutex);
+        cache.entries.insert(key, new QByteArray(*svg), cost);
+    }
     return svg;
 }
 
 void ClearEmfSvgCache()
 {
-    SvgCache().clear();
+    SvgCache &cache = Cache();
+    const std::lock_guard lock(cache.mutex);
+    cache.entries.clear();
 }

@@ -13,6 +13,10 @@ EmfPicture::EmfPicture(std::unique_ptr<QSvgRenderer> renderer, QSize frameHimetr
 void EmfPicture::Render(QPainter &painter, const QRectF &target) const
 {
     painter.save();
+    // The converted drawing keeps what the metafile drew past its frame (a
+    // background and outer lines reach some pixels beyond it); the page ends
+    // at its rectangle, as a Windows metafile's does.
+    painter.setClipRect(target, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);

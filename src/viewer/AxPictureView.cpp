@@ -1,6 +1,7 @@
 #include "viewer/AxPictureView.h"
 
 #include "platform/ScreenDpi.h"
+#include "viewer/PagePainting.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -58,17 +59,25 @@ DecodeRequest CAxPictureView::RequestFor(const QString &path, bool fullResolutio
     return request;
 }
 
+void CAxPictureView::DropPicture()
+{
+    m_picture.reset();
+    m_scaledCopy = QImage();
+    m_picturePath.clear();
+}
+
 bool CAxPictureView::LoadPicture(const QString &path)
 {
-    PagePicturePtr picture = m_cache.Obtain(RequestFor(path));
-    m_scaledCopy = QImage();
-    m_picture = std::move(picture);
-    m_picturePath = m_picture ? path : QString();
+    // The old page goes before the new one is decoded: two pages of a book
+    // of huge pictures would not fit in memory side by side.
+    DropPicture();
+    m_picture = m_cache.Obtain(RequestFor(path));
     if (!m_picture) {
         m_zs.PictureLost();
         AfterChange();
         return false;
     }
+    m_picturePath = path;
     m_zs.PictureLoaded({m_picture->pixelSize.width(), m_picture->pixelSize.height()});
     // Load and layout are followed by a zoom, which settles the scale; only
     // then does it show whether the decoded pixels suffice.
@@ -105,6 +114,13 @@ void CAxPictureView::ShowPicture(const QString &path)
 {
     LoadPicture(path);
     ZoomKeepingCentre(LayoutPicture());
+}
+
+void CAxPictureView::ShowNoPicture()
+{
+    DropPicture();
+    m_zs.PictureLost();
+    AfterChange();
 }
 
 void CAxPictureView::ExpectPictures(const QStringList &paths)
@@ -288,26 +304,8 @@ void CAxPictureView::paintEvent(QPaintEvent *event)
     if (!m_picture)
         return;
     QPainter painter(viewport());
-    const PictureRect rect = m_zs.Rectangle();
     const QRect target = ToQRect(m_zs.PictureRectInWindow());
-    const QRect visible = target.intersected(event->rect());
-
-    if (m_picture->IsVector()) {
-        painter.save();
-        const IntSize logical = m_zs.LogicalSize();
-        const IntSize scaled = m_zs.ScaledSize();
-        const IntPoint offset = m_zs.Offset();
-        const double sx = logical.cx > 0 && scaled.cx > 0 ? double(scaled.cx) / logical.cx : 1.0;
-        const double sy = logical.cy > 0 && scaled.cy > 0 ? double(scaled.cy) / logical.cy : 1.0;
-        painter.setClipRect(event->rect());
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(-offset.x, -offset.y);
-        painter.scale(sx, sy);
-        m_picture->vector->Render(painter, QRectF(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
-        painter.restore();
-    } else if (!visible.isEmpty()) {
-        PaintRaster(painter, target, visible);
-    }
+    PaintPagePicture(painter, *m_picture, target, target.intersected(event->rect()), m_scaledCopy);
 
     if (m_zs.Has(kDisplayBorder)) {
         // Only the right and the bottom edge: the picture's own top-left
@@ -320,26 +318,4 @@ void CAxPictureView::paintEvent(QPaintEvent *event)
         painter.drawLine(topRight, bottomRight);
         painter.drawLine(bottomRight, bottomLeft);
     }
-}
-
-void CAxPictureView::PaintRaster(QPainter &painter, const QRect &target, const QRect &visible)
-{
-    const QImage &raster = m_picture->raster;
-    if (target.width() <= raster.width() && target.height() <= raster.height()) {
-        // Smaller than the decoded pixels: draw from a copy made once per
-        // scale, so a scroll step only copies pixels.
-        const QImage *copy = &m_scaledCopy;
-        if (m_picture->displayCopy.size() == target.size())
-            copy = &m_picture->displayCopy;
-        else if (m_scaledCopy.size() != target.size())
-            m_scaledCopy = raster.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        painter.drawImage(visible.topLeft(), *copy, visible.translated(-target.topLeft()));
-        return;
-    }
-    // Larger than the decoded pixels: scale only the part that shows.
-    const double fx = double(raster.width()) / target.width();
-    const double fy = double(raster.height()) / target.height();
-    const QRectF source((visible.left() - target.left()) * fx, (visible.top() - target.top()) * fy,
-                        visible.width() * fx, visible.height() * fy);
-    painter.drawImage(QRectF(visible), raster, source);
 }

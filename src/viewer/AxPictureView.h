@@ -15,9 +15,7 @@ class QLineEdit;
 // size and the user's scroll input, mirrors its extent and offset into the
 // scroll bars, and draws the picture rectangle it computes.
 //
-// Drawing never rescales a whole large picture on a paint: below 100 % it
-// draws from a copy scaled once per scale, above 100 % it scales only the
-// visible part of the source; metafiles are drawn as vectors.
+// Pages are drawn by PaintPagePicture, as `vellora-book render` draws them.
 class CAxPictureView : public QAbstractScrollArea, public PageView {
 public:
     explicit CAxPictureView(QWidget *parent = nullptr);
@@ -27,7 +25,7 @@ public:
     void SetMinimumScale(float scale) { m_zs.SetMinimumScale(scale); }
 
     // Loads a picture and resets the scroll extent; false (view emptied,
-    // everything else kept) when it does not load.
+    // scroll bars reset, the zoom kept) when it does not load.
     bool LoadPicture(const QString &path);
     float LayoutPicture();
     void ZoomTo(float scale);
@@ -46,6 +44,7 @@ public:
 
     // PageView
     void ShowPicture(const QString &path) override;
+    void ShowNoPicture() override;
     void ExpectPictures(const QStringList &paths) override;
     void ApplyTypedZoom() override;
     bool BorderShown() const override { return m_zs.Has(kDisplayBorder); }
@@ -72,7 +71,7 @@ private:
     void AfterChange();
     void SyncScrollBars();
     void EnsureResolution();
-    void PaintRaster(QPainter &painter, const QRect &target, const QRect &visible);
+    void DropPicture();
 
     CZoomScrollImpl m_zs;
     PagePicturePtr m_picture;

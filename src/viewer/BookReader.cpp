@@ -23,6 +23,13 @@ CBookReader::CBookReader()
 
 CBookReader::~CBookReader() = default;
 
+void CBookReader::SetBook(const BookDocument *book)
+{
+    m_book = book;
+    if (PageCount() == 0 && m_view)
+        m_view->ShowNoPicture();
+}
+
 void CBookReader::SetPageBox(QLineEdit *pageBox) { m_pageBox = pageBox; }
 
 int CBookReader::PageCount() const { return m_book ? UsablePageCount(*m_book) : 0; }
@@ -31,8 +38,11 @@ void CBookReader::ShowCurrentPage()
 {
     const int count = PageCount();
     m_currentPage = NormalisedPage(m_currentPage, count);
-    if (count == 0)
+    if (count == 0) {
+        if (m_view)
+            m_view->ShowNoPicture();
         return;
+    }
     ShowPage(m_currentPage);
     TellViewWhatComesNext();
 }

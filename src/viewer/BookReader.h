@@ -29,7 +29,9 @@ public:
     CBookReader(const CBookReader &) = delete;
     CBookReader &operator=(const CBookReader &) = delete;
 
-    void SetBook(const BookDocument *book) { m_book = book; }
+    // A book without pages (a new one, or one opened empty) empties the
+    // view at once: the previous book's page must not stay on screen.
+    void SetBook(const BookDocument *book);
     const BookDocument *Book() const { return m_book; }
     void SetView(PageView *view) { m_view = view; }
     void SetPageBox(QLineEdit *pageBox);

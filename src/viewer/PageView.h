@@ -14,6 +14,8 @@ public:
     // name a file) and lays it out and zooms it as a page is shown. A picture
     // that does not load leaves the view empty.
     virtual void ShowPicture(const QString &path) = 0;
+    // The book has no page to show: the view is emptied and nothing scrolls.
+    virtual void ShowNoPicture() = 0;
 
     // The pages the user is likely to turn to next; the view may decode them
     // ahead. Earlier entries matter more. Paths no longer listed are dropped.

@@ -38,38 +38,85 @@ PagePicturePtr DecodeVector(const QByteArray &bytes, const DecodeRequest &reques
     return picture;
 }
 
-// A JPEG decoded no larger than the view will show it: the codec scales by
-// 1/2, 1/4 or 1/8 while decoding, for a fraction of the work, but only at
-// exactly those sizes (any other is a full decode plus a rescale, slower
-// than the full decode alone). Nothing when the bytes are not a JPEG.
-std::optional<QImage> DecodeJpegForView(const QByteArray &bytes, const DecodeRequest &request, QSize &fullSize)
+bool IsIconFormat(const QByteArray &format) { return format == "ico" || format == "cur"; }
+
+qint64 Area(QSize size) { return size.isValid() ? qint64(size.width()) * size.height() : 0; }
+
+// The interlace byte of a PNG's header chunk, which comes first. An
+// interlaced picture is only whole after its last pass, so it cannot be
+// scaled row by row.
+bool InterlacedPng(const QByteArray &bytes)
 {
-    QBuffer buffer;
+    return bytes.size() > 28 && bytes.mid(12, 4) == "IHDR" && bytes.at(28) != 0;
+}
+
+// How a raster picture is decoded for the view, from its header.
+struct RasterPlan {
+    QSize stored;        // as the file holds it, before any EXIF turn
+    QSize shown;         // after the turn: the natural size
+    QSize scaled;        // the size asked of the reader (stored orientation); invalid: every pixel
+    bool codecReduces = false;  // the codec makes the scaled size without holding every pixel
+};
+
+// Nothing for formats decoded whole by the picture holder's decoder (icons
+// pick their largest entry) or when the header tells no size.
+std::optional<RasterPlan> PlanRaster(QImageReader &reader, const QByteArray &bytes, const DecodeRequest &request)
+{
+    const QByteArray format = reader.format();
+    if (format.isEmpty() || format == "svgz" || IsIconFormat(format))
+        return std::nullopt;
+    RasterPlan plan;
+    plan.stored = reader.size();
+    if (!plan.stored.isValid() || plan.stored.isEmpty())
+        return std::nullopt;
+    // An EXIF rotation by a quarter turn swaps the sides; the reader scales
+    // the stored picture. Both sides are checked alike, so the reduction is
+    // the same either way round.
+    const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    plan.shown = quarterTurn ? plan.stored.transposed() : plan.stored;
+    // JPEG scales in the codec, PNG row by row as it reads; other codecs
+    // make every pixel before the reader scales them.
+    plan.codecReduces = format == "jpeg" || (format == "png" && !InterlacedPng(bytes));
+    if (!request.fullResolution) {
+        // A JPEG decodes at exactly 1/2, 1/4 or 1/8 in the codec, for a
+        // fraction of the work (any other size is a full decode plus a
+        // rescale). The same sizes serve the other codecs: they keep room
+        // for a slightly larger window without a new decode.
+        const int reduction = ReductionFor(plan.shown, DisplaySizeFor(request, plan.shown));
+        if (reduction > 1)
+            plan.scaled = ReducedSize(plan.stored, reduction);
+    }
+    return plan;
+}
+
+bool OpenReader(QBuffer &buffer, QImageReader &reader, const QByteArray &bytes)
+{
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QImageReader reader(&buffer);
-    if (reader.format() != "jpeg")
-        return std::nullopt;
+        return false;
+    reader.setDevice(&buffer);
     reader.setAllocationLimit(kRasterAllocationLimitMb);
     reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    if (stored.isValid() && !stored.isEmpty() && !request.fullResolution) {
-        // An EXIF rotation by a quarter turn swaps the sides; the codec
-        // scales the stored picture. Both sides are checked alike, so the
-        // reduction is the same either way round.
-        const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
-        const QSize shown = quarterTurn ? stored.transposed() : stored;
-        const int reduction = ReductionFor(shown, ExpectedDisplaySize(request.layout, shown));
-        if (reduction > 1)
-            reader.setScaledSize(ReducedSize(stored, reduction));
-        fullSize = shown;
-    }
+    return true;
+}
+
+// A raster decoded no larger than the view needs. Nothing when the picture
+// holder's decoder must take it (see PlanRaster).
+std::optional<QImage> DecodeRasterForView(const QByteArray &bytes, const DecodeRequest &request, QSize &fullSize)
+{
+    QBuffer buffer;
+    QImageReader reader;
+    if (!OpenReader(buffer, reader, bytes))
+        return std::nullopt;
+    const std::optional<RasterPlan> plan = PlanRaster(reader, bytes, request);
+    if (!plan)
+        return std::nullopt;
+    if (plan->scaled.isValid())
+        reader.setScaledSize(plan->scaled);
+    fullSize = plan->shown;
     QImage image = reader.read();
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return QImage();
-    if (!fullSize.isValid() || fullSize.isEmpty())
-        fullSize = image.size();
     return image;
 }
 
@@ -83,6 +130,13 @@ QSize ExpectedDisplaySize(const CZoomScrollImpl &layout, QSize pixelSize)
     probe.ZoomKeepingCentre(probe.LayoutPicture());
     const PictureRect r = probe.PictureRectInWindow();
     return QSize(std::max(0, r.right - r.left), std::max(0, r.bottom - r.top));
+}
+
+QSize DisplaySizeFor(const DecodeRequest &request, QSize pixelSize)
+{
+    if (request.displaySize.isValid())
+        return request.displaySize;
+    return ExpectedDisplaySize(request.layout, pixelSize);
 }
 
 QSize ReducedSize(QSize fullSize, int reduction)
@@ -107,14 +161,61 @@ bool ResolutionSuffices(const PagePicture &picture, QSize displaySize)
     return picture.raster.width() >= displaySize.width() && picture.raster.height() >= displaySize.height();
 }
 
+std::optional<QByteArray> ReadPagePictureFile(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    std::optional<QByteArray> bytes = ReadRegularFile(path);
+    if (!bytes || bytes->isEmpty())
+        return std::nullopt;
+    return bytes;
+}
+
 PagePicturePtr DecodePagePicture(const DecodeRequest &request)
 {
-    if (request.path.isEmpty())
-        return nullptr;
-    const std::optional<QByteArray> bytes = ReadRegularFile(request.path);
+    const std::optional<QByteArray> bytes = ReadPagePictureFile(request.path);
     if (!bytes)
         return nullptr;
     return DecodePagePictureBytes(*bytes, request);
+}
+
+QSize HeaderPixelSize(const QByteArray &bytes)
+{
+    if (LooksLikeEmf(bytes) || LooksLikeWmf(bytes))
+        return {};
+    QBuffer buffer;
+    QImageReader reader;
+    if (!OpenReader(buffer, reader, bytes))
+        return {};
+    DecodeRequest request;
+    request.fullResolution = true;
+    const std::optional<RasterPlan> plan = PlanRaster(reader, bytes, request);
+    return plan ? plan->shown : QSize();
+}
+
+qint64 DecodePeakBytes(const QByteArray &bytes, const DecodeRequest &request)
+{
+    constexpr qint64 kBytesPerPixel = 4;
+    // Metafiles keep their records or converted drawing, a few times the file.
+    if (LooksLikeEmf(bytes) || LooksLikeWmf(bytes))
+        return 4 * qint64(bytes.size());
+    QBuffer buffer;
+    QImageReader reader;
+    if (!OpenReader(buffer, reader, bytes))
+        return bytes.size();
+    const std::optional<RasterPlan> plan = PlanRaster(reader, bytes, request);
+    if (!plan)
+        return bytes.size() + kBytesPerPixel * Area(reader.size());
+    const QSize decoded = plan->scaled.isValid() ? plan->scaled : plan->stored;
+    qint64 pixels = Area(decoded);
+    // A codec that cannot reduce makes every pixel before they are scaled.
+    if (plan->scaled.isValid() && !plan->codecReduces)
+        pixels += Area(plan->stored);
+    // The display copy is a picture of its own unless it is the decoded one.
+    const QSize display = DisplaySizeFor(request, plan->shown);
+    if (display != (plan->shown == plan->stored ? decoded : decoded.transposed()))
+        pixels += Area(display);
+    return bytes.size() + kBytesPerPixel * pixels;
 }
 
 PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request)
@@ -124,10 +225,11 @@ PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeReque
     if (LooksLikeEmf(bytes) || LooksLikeWmf(bytes))
         return DecodeVector(bytes, request);
 
-    // Everything but a JPEG is decoded whole, exactly as the picture holder
-    // decodes it (largest icon entry, first animation frame, orientation).
+    // Icons are decoded whole, exactly as the picture holder decodes them
+    // (largest entry); the first animation frame and the orientation come
+    // out of the reader alike either way.
     QSize fullSize;
-    std::optional<QImage> decoded = DecodeJpegForView(bytes, request, fullSize);
+    std::optional<QImage> decoded = DecodeRasterForView(bytes, request, fullSize);
     if (!decoded) {
         decoded = DecodeRasterImage(bytes);
         fullSize = decoded->size();
@@ -138,7 +240,7 @@ PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeReque
     auto picture = std::make_shared<PagePicture>();
     picture->pixelSize = fullSize;
     picture->raster = ToDrawingFormat(std::move(*decoded));
-    const QSize displaySize = ExpectedDisplaySize(request.layout, fullSize);
+    const QSize displaySize = DisplaySizeFor(request, fullSize);
     if (displaySize == picture->raster.size())
         picture->displayCopy = picture->raster;
     else if (!displaySize.isEmpty() && displaySize.width() <= picture->raster.width()

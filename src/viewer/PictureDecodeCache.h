@@ -5,21 +5,26 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
-#include <QThreadPool>
 
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 // Decoded pages kept and made ahead of time. The UI thread asks for the
 // page it shows (Obtain) and names the pages likely to come next
-// (Prefetch); a small pool of worker threads decodes those meanwhile.
-// Workers only decode into fresh objects; the UI thread alone draws.
+// (Prefetch); a few worker threads decode those meanwhile. Workers only
+// decode into fresh objects; the UI thread alone draws.
 //
 // A picture is known by its path, its file size and its modification time,
-// so a file replaced on disk is decoded afresh. The cache is bounded by the
-// bytes of decoded pixels (not file bytes, which a JPEG exceeds tenfold),
-// least recently used first out.
+// so a file replaced on disk is decoded afresh. The memory budget covers the
+// bytes of decoded pixels (not file bytes, which a JPEG exceeds tenfold):
+// the pictures kept, the page on screen and what every running decode holds
+// at its peak (known from the picture's header before it starts). A
+// prefetch that does not fit is skipped; the page on screen is decoded
+// alone when it does not fit beside the others, even over the budget, but is
+// not kept past it. Least recently used pictures go first.
 class CPictureDecodeCache {
 public:
     static constexpr qint64 kDefaultByteBudget = 384ll * 1024 * 1024;
@@ -32,6 +37,7 @@ public:
     // The picture for the page shown now, as if decoded right here: a cached
     // one with enough pixels, else the one a worker is decoding (waited
     // for), else decoded on the calling thread. Null when it does not decode.
+    // The caller lets go of its previous page first, or both count.
     PagePicturePtr Obtain(const DecodeRequest &request);
 
     // Starts decoding these pictures ahead, most wanted first. Queued decodes
@@ -39,7 +45,7 @@ public:
     // one is discarded when it ends.
     void Prefetch(const QList<DecodeRequest> &requests);
 
-    // Waits until no decode is running (tests and benchmarks).
+    // Waits until no decode is queued or running (tests and benchmarks).
     void WaitForWorkers();
 
     int CachedCount() const;
@@ -68,13 +74,25 @@ private:
     static FileKey KeyFor(const QString &path);
     PagePicturePtr FindLocked(const FileKey &key, const DecodeRequest &request);
     qint64 BytesLocked() const;
+    qint64 InUseLocked() const;
+    bool MakeRoomLocked(qint64 bytes);
     void InsertLocked(const FileKey &key, PagePicturePtr picture);
+    void WorkerLoop();
     void RunJob(const std::shared_ptr<Job> &job);
 
     const qint64 m_byteBudget;
-    QThreadPool m_pool;
+    const int m_workerCount;
+    std::vector<std::thread> m_workers;  // started with the first prefetch
     mutable std::mutex m_mutex;
+    std::condition_variable m_wake;     // a job was queued, the screen is free, or the cache closes
+    std::condition_variable m_changed;  // a decode ended: room may have come free
     QList<Entry> m_entries;  // most recently used last
-    QList<std::shared_ptr<Job>> m_jobs;
+    QList<std::shared_ptr<Job>> m_queue;  // waiting for a worker, most wanted first
+    QList<std::shared_ptr<Job>> m_jobs;   // queued or running
+    std::weak_ptr<const PagePicture> m_shown;  // the page last handed to the screen
+    qint64 m_reserved = 0;  // peak bytes of the decodes running now
+    int m_running = 0;      // workers busy with a job
+    int m_screenDecodes = 0;  // decodes for the screen under way: workers start nothing new
+    bool m_closing = false;
     Counters m_counters;
 };

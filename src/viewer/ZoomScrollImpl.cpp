@@ -90,8 +90,19 @@ void CZoomScrollImpl::PictureLoaded(IntSize pixels)
     m_logicalSize = m_pictureSize;
     SetScrollExtent(ScaledLength(m_pictureSize.cx, m_scale), ScaledLength(m_pictureSize.cy, m_scale));
     m_rect = {0, 0, m_pictureSize.cx, m_pictureSize.cy};
+    m_rectMove = {};
     if (!Has(kDisplayCentre))
         ScrollToOffset(m_pictureSize.cx / 2, m_pictureSize.cy / 2);
+}
+
+void CZoomScrollImpl::PictureLost()
+{
+    m_hasPicture = false;
+    m_rect = {};
+    m_rectMove = {};
+    // Without a logical size every later zoom keeps the extent empty too.
+    m_logicalSize = {};
+    SetScrollExtent(0, 0);
 }
 
 void CZoomScrollImpl::SetScrollExtent(int cx, int cy)
@@ -138,7 +149,7 @@ void CZoomScrollImpl::PlaceForScale(float scale, int width, int height)
     const int pw = m_pictureSize.cx;
     const int ph = m_pictureSize.cy;
     if (!Has(kDisplayCentre)) {
-        m_rect = {0, 0, pw, ph};
+        MoveRectangle({0, 0, pw, ph});
         return;
     }
     // A picture smaller than the window at this scale is moved right or down
@@ -148,10 +159,14 @@ void CZoomScrollImpl::PlaceForScale(float scale, int width, int height)
     const int y0 = TruncToInt(double(height) / (2.0 * double(scale)) - double(ph / 2));
     const int left = std::max(x0, 0);
     const int top = std::max(y0, 0);
-    m_rect = {left, top, ClampToInt(std::int64_t(left) + pw), ClampToInt(std::int64_t(top) + ph)};
-    const int x = x0 > 0 ? width / 2 : m_offset.x;
-    const int y = y0 > 0 ? height / 2 : m_offset.y;
-    ScrollToOffset(x, y);
+    MoveRectangle({left, top, ClampToInt(std::int64_t(left) + pw), ClampToInt(std::int64_t(top) + ph)});
+}
+
+void CZoomScrollImpl::MoveRectangle(const PictureRect &rect)
+{
+    m_rectMove.x = ClampToInt(std::int64_t(m_rectMove.x) + rect.left - m_rect.left);
+    m_rectMove.y = ClampToInt(std::int64_t(m_rectMove.y) + rect.top - m_rect.top);
+    m_rect = rect;
 }
 
 float CZoomScrollImpl::LayoutPicture()
@@ -172,10 +187,10 @@ float CZoomScrollImpl::LayoutPicture()
         const float sy = float(ch) / float(ph);
         const float aspect = float(cw) / float(ch);
         if (sy > sx) {
-            m_rect = {0, 0, pw, TruncToInt(double(pw) / double(aspect))};
+            MoveRectangle({0, 0, pw, TruncToInt(double(pw) / double(aspect))});
             return sx;
         }
-        m_rect = {0, 0, TruncToInt(double(ph) * double(aspect)), ph};
+        MoveRectangle({0, 0, TruncToInt(double(ph) * double(aspect)), ph});
         return sy;
     }
 
@@ -209,7 +224,12 @@ void CZoomScrollImpl::ZoomKeepingCentre(float scale)
         return;
     if (scale < m_minimumScale)
         scale = m_minimumScale;
-    const IntPoint centre = WindowToLogical({m_clientSize.cx / 2, m_clientSize.cy / 2});
+    // The centre is read with the mapping of the old scale; where the layout
+    // has moved the rectangle since, the same picture point now lies that
+    // much further along in logical units.
+    IntPoint centre = WindowToLogical({m_clientSize.cx / 2, m_clientSize.cy / 2});
+    centre = {ClampToInt(std::int64_t(centre.x) + m_rectMove.x), ClampToInt(std::int64_t(centre.y) + m_rectMove.y)};
+    m_rectMove = {};
     m_scale = scale;
     SetScrollExtent(ScaledLength(m_logicalSize.cx, scale), ScaledLength(m_logicalSize.cy, scale));
     const IntPoint back = LogicalToWindow(centre);

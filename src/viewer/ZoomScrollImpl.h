@@ -67,9 +67,9 @@ public:
     // the present scale with the scroll position at the top-left, or at its
     // middle when centring is off.
     void PictureLoaded(IntSize pixels);
-    // The load failed: nothing is drawn, but scale, extent, offset and
-    // rectangle stay those of the previous picture.
-    void PictureLost() { m_hasPicture = false; }
+    // No picture (a load failed, or the book has no pages): nothing is drawn
+    // and nothing scrolls; only the scale stays, for the next picture.
+    void PictureLost();
     bool HasPicture() const { return m_hasPicture; }
 
     // Scale and rectangle asked for by the display flags; writes the zoom
@@ -134,6 +134,7 @@ private:
     void SetFlag(DisplayFlag flag, bool on);
     void SetFitMode(DisplayFlag mode);
     void PlaceForScale(float scale, int width, int height);
+    void MoveRectangle(const PictureRect &rect);
     void WriteZoomBox(const QString &text);
     void WritePercent(float scale);
     void Wheel(int delta, bool vertical);
@@ -145,6 +146,9 @@ private:
     std::uint32_t m_flags = kDisplayCentre | kDisplayBorder;
     IntSize m_pictureSize;
     PictureRect m_rect;
+    // How far the layout has moved the rectangle since the window centre was
+    // last kept: the next zoom adds it to the centre it reads.
+    IntPoint m_rectMove;
     int m_checkedZoomCommand = 32783;
 
     float m_scale = 1.0f;

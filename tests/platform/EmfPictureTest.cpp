@@ -13,6 +13,7 @@
 #include "TestFiles.h"
 #include "TestImages.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QSvgRenderer>
@@ -121,9 +122,34 @@ TEST_P(EmfFixtures, DrawsLikeTheDrawingItWasMadeFromAtTwoSizes)
     }
 }
 
+// A page drawn into a rectangle of a larger window leaves the window around
+// it as it was, at the natural size and enlarged.
+TEST_P(EmfFixtures, DrawNothingOutsideTheirRectangle)
+{
+    const DecodedPicturePtr picture = DecodePicture(Metafile(GetParam().emf));
+    ASSERT_TRUE(picture);
+    const QColor window(90, 160, 90);
+    const QSize natural(qRound(GetParam().frame.width() * 96 / 2540.0), qRound(GetParam().frame.height() * 96 / 2540.0));
+    for (const QRect target : {QRect(QPoint(40, 30), natural), QRect(QPoint(40, 30), natural * 3)}) {
+        QImage image(target.size() + QSize(80, 60), QImage::Format_RGB32);
+        image.fill(window);
+        {
+            QPainter p(&image);
+            picture->Render(p, QRectF(target));
+        }
+        int outside = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                outside += !target.contains(x, y) && image.pixelColor(x, y) != window;
+        EXPECT_EQ(outside, 0) << "target " << target.width() << " x " << target.height();
+        EXPECT_NE(image.pixelColor(target.center()), window);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Producer, EmfFixtures, testing::Values(
     MetafileCase{"emf_lo_shapes.emf", "mf_shapes.svg", {9288, 6788}, {100, 75}, {}},
-    MetafileCase{"emf_lo_text.emf", "mf_text.svg", {11268, 5268}, {120, 60}, QRectF(20, 70, 320, 50)}));
+    MetafileCase{"emf_lo_text.emf", "mf_text.svg", {11268, 5268}, {120, 60}, QRectF(20, 70, 320, 50)}),
+    [](const auto &info) { return QFileInfo(QLatin1String(info.param.emf)).baseName().toStdString(); });
 
 TEST_F(EmfTest, VectorsStaySharpWhenEnlarged)
 {

@@ -63,7 +63,11 @@ TEST_F(ViewFixture, DrawsACentredPictureWithARightAndBottomBorder)
     EXPECT_FALSE(Near(shot.pixel(r.left + 100, r.top - 1), Qt::black));  // no top edge
 }
 
-TEST_F(ViewFixture, AFailedLoadEmptiesTheViewButKeepsScrollBarsAndTheZoomBoxWhichTakesTypedZooms)
+// A page that does not load, and a book without pages: an empty window
+// that does not scroll, whatever was shown before; the zoom stays.
+class EmptiedView : public ViewFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EmptiedView, ShowsNothingAndNothingScrollsButTheZoomBoxStays)
 {
     view.ShowPicture(Jpeg("big.jpg", QSize(2000, 1500)));
     zoomBox.setText(QStringLiteral("70"));  // the box is also read
@@ -71,14 +75,52 @@ TEST_F(ViewFixture, AFailedLoadEmptiesTheViewButKeepsScrollBarsAndTheZoomBoxWhic
     EXPECT_EQ(zoomBox.text(), QStringLiteral("69%"));
     EXPECT_FLOAT_EQ(view.Arithmetic().Scale(), 0.7f);
     view.ZoomCommand(kZoom50);
-    const int vMax = view.verticalScrollBar()->maximum();
-    ASSERT_GT(vMax, 0);
-    view.ShowPicture(dir.file(QStringLiteral("missing.jpg")));
+    view.verticalScrollBar()->setValue(100);
+    ASSERT_GT(view.verticalScrollBar()->maximum(), 0);
+    if (GetParam())
+        view.ShowPicture(dir.file(QStringLiteral("missing.jpg")));
+    else
+        view.ShowNoPicture();
+    QApplication::processEvents();
     EXPECT_FALSE(view.HasPicture());
-    EXPECT_EQ(view.verticalScrollBar()->maximum(), vMax);
+    for (QScrollBar *bar : {view.horizontalScrollBar(), view.verticalScrollBar()}) {
+        EXPECT_EQ(bar->maximum(), 0);
+        EXPECT_EQ(bar->value(), 0);
+    }
     EXPECT_EQ(zoomBox.text(), QStringLiteral("50%"));
     const QImage shot = view.viewport()->grab().toImage();
-    EXPECT_TRUE(Near(shot.pixel(Client().width() / 2, Client().height() / 2), Background()));
+    int drawn = 0;
+    for (int y = 0; y < shot.height(); y += 4)
+        for (int x = 0; x < shot.width(); x += 4)
+            drawn += !Near(shot.pixel(x, y), Background());
+    EXPECT_EQ(drawn, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(After, EmptiedView, ::testing::Bool(), [](const auto &info) {
+    return std::string(info.param ? "AFailedLoad" : "ABookWithoutPages");
+});
+
+// An enlarged photograph is interpolated: a 2-pixel checker at 400 % shows
+// the shades between black and white, as `vellora-book render` draws it.
+TEST_F(ViewFixture, EnlargedPicturesAreDrawnSmooth)
+{
+    QImage checker(2, 2, QImage::Format_RGB32);
+    checker.setPixel(0, 0, qRgb(0, 0, 0));
+    checker.setPixel(1, 1, qRgb(0, 0, 0));
+    checker.setPixel(1, 0, qRgb(255, 255, 255));
+    checker.setPixel(0, 1, qRgb(255, 255, 255));
+    const QString path = dir.file(QStringLiteral("checker.png"));
+    ASSERT_TRUE(checker.save(path, "PNG"));
+    view.ShowPicture(path);
+    view.ZoomCommand(kZoom400);
+    const PictureRect r = view.Arithmetic().PictureRectInWindow();
+    ASSERT_EQ(r.right - r.left, 8);
+    const QImage shot = view.viewport()->grab().toImage();
+    int between = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            between += qGray(shot.pixel(x, y)) > 40 && qGray(shot.pixel(x, y)) < 215;
+    EXPECT_GT(between, 8);
 }
 
 TEST_F(ViewFixture, ScrollBarsAndWheelMoveTheOffset)

@@ -69,6 +69,22 @@ TEST_F(ReaderFixture, WithoutBookNothingIsShownAndThePageBoxReadsZero)
     EXPECT_EQ(pageBox.text(), QStringLiteral("0/0"));
 }
 
+// New, or a book opened without pages: the page of the book before must not
+// stay on screen.
+TEST_F(ReaderFixture, ABookWithoutPagesEmptiesTheView)
+{
+    Open(MakeBook(3));
+    reader.ShowCurrentPage();
+    EXPECT_EQ(view.emptied, 0);
+    Open(MakeBook(0));  // new: the frame only sets the book
+    EXPECT_EQ(view.emptied, 1);
+    reader.ShowCurrentPage();  // open: the frame also shows the current page
+    EXPECT_EQ(view.emptied, 2);
+    EXPECT_EQ(view.shown, QStringList{PagePath(0)});
+    reader.UpdatePageBox();
+    EXPECT_EQ(pageBox.text(), QStringLiteral("0/0"));
+}
+
 TEST_F(ReaderFixture, AnInheritedPageOutsideTheBookFallsBackToTheFirst)
 {
     Open(MakeBook(5));

@@ -10,9 +10,11 @@ class RecordingView : public PageView {
 public:
     QStringList shown, expected;
     int typedZooms = 0;
+    int emptied = 0;
     bool border = true, centre = true;
 
     void ShowPicture(const QString &path) override { shown.append(path); }
+    void ShowNoPicture() override { ++emptied; }
     void ExpectPictures(const QStringList &paths) override { expected = paths; }
     void ApplyTypedZoom() override { ++typedZooms; }
     bool BorderShown() const override { return border; }

@@ -9,10 +9,16 @@
 #include <functional>
 #include <optional>
 
+// Readable failure messages for the view's value types.
+void PrintTo(const IntPoint &p, std::ostream *os) { *os << '(' << p.x << ", " << p.y << ')'; }
+void PrintTo(const IntSize &s, std::ostream *os) { *os << s.cx << " x " << s.cy; }
+void PrintTo(const PictureRect &r, std::ostream *os) { *os << '{' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << '}'; }
+
 namespace {
 
 constexpr int kZoom25 = 32781;
 constexpr int kZoom50 = 32782;
+constexpr int kZoom100 = 32783;
 constexpr int kZoom800 = 32786;
 
 using View = CZoomScrollImpl;
@@ -83,14 +89,31 @@ INSTANTIATE_TEST_SUITE_P(Table, ZoomScrollExamples, ::testing::Values(
                 [](View &v) { v.ScrollToOffset(600, 800); v.ZoomCommand(kZoom50);
                               EXPECT_EQ(v.WindowToLogical({200, 200}), (IntPoint{800, 1000})); },
                 0.5f, {}, nullptr, {}, IntPoint{200, 300}},
+    // 1600 x 1200 in 1184 x 689: at 100 % the offset runs to (416, 511), and
+    // (208, 255) shows the middle. At 25 % the picture sits centred; coming
+    // back, the middle is under the centre again (to the 4 pixels one step
+    // of 25 % spans).
+    ExampleCase{"QuarterAndBackReturnsToTheMiddle", 1184, 689, 1600, 1200,
+                [](View &v) { v.ScrollToOffset(208, 255); v.ZoomCommand(kZoom25); v.ZoomCommand(kZoom100); },
+                1.0f, PictureRect{0, 0, 1600, 1200}, "100%", IntSize{1600, 1200}, IntPoint{208, 254}},
+    // The same in the widget, whose scroll bars (14 pixels) go at 25 % and
+    // come back at 100 %: the centre moves 7 pixels with the client.
+    ExampleCase{"QuarterAndBackPastTheScrollBarsReturnsToTheMiddle", 1184, 689, 1600, 1200,
+                [](View &v) { v.ScrollToOffset(208, 255); v.ZoomCommand(kZoom25); v.Resize(1198, 703);
+                              v.ZoomCommand(kZoom100); v.Resize(1184, 689); },
+                1.0f, {}, "100%", {}, IntPoint{201, 247}},
+    ExampleCase{"FitHeightThenHundredShowsTheMiddle", 1184, 689, 1600, 1200,
+                [](View &v) { v.ToggleFitHeight(); v.ZoomCommand(kZoom100); }, 1.0f, PictureRect{0, 0, 1600, 1200},
+                "100%", {}, IntPoint{209, 256}},
     ExampleCase{"TogglingCentreMovesNothingUntilTheNextLayout", 600, 400, 200, 100,
                 [](View &v) { EXPECT_EQ(v.Rectangle(), (PictureRect{200, 150, 400, 250})); v.ToggleCentre();
                               EXPECT_EQ(v.Rectangle(), (PictureRect{200, 150, 400, 250})); Layout(v); },
                 1.0f, PictureRect{0, 0, 200, 100}},
-    ExampleCase{"FailedLoadKeepsScaleExtentAndRectangle", 600, 400, 1000, 800,
-                [](View &v) { v.ZoomCommand(kZoom50); const PictureRect rect = v.Rectangle(); v.PictureLost();
-                              EXPECT_FALSE(v.HasPicture()); Layout(v); v.Resize(300, 300); EXPECT_EQ(v.Rectangle(), rect); },
-                0.5f, {}, nullptr, IntSize{500, 400}},
+    ExampleCase{"FailedLoadKeepsOnlyTheScale", 600, 400, 2000, 1600,
+                [](View &v) { v.ZoomCommand(kZoom50); v.ScrollToOffset(300, 300); v.PictureLost();
+                              EXPECT_FALSE(v.HasPicture()); Layout(v); v.Resize(300, 300);
+                              EXPECT_EQ(v.PictureRectInWindow(), PictureRect{}); },
+                0.5f, PictureRect{}, "50%", IntSize{0, 0}, IntPoint{0, 0}},
     ExampleCase{"FitWidthFollowsEveryResize", 500, 500, 1000, 500,
                 [](View &v) { v.ToggleFitWidth(); v.Resize(250, 500); }, 0.25f, {}, "25%"},
     ExampleCase{"WithoutFitModeAResizeRecentres", 600, 400, 200, 100, [](View &v) { v.Resize(1000, 300); }, 1.0f,
