@@ -17,10 +17,10 @@ inline constexpr qint64 kMaxPictureFileBytes = 1024ll * 1024 * 1024;
 // Longest path the callers can name (Linux's PATH_MAX less its terminator).
 inline constexpr int kMaxPicturePathLength = 4095;
 
-// One decoded picture with its natural size: the page of the picture view and
-// the cover being chosen in the cover box are both loaded and drawn through
-// it. It holds at most one picture and never refers to the file again after
-// a load, so repainting costs no file access.
+// One decoded picture with its natural size, for the cover box, the picture
+// sequence's checks and vellora-book (the reader's pages go through the
+// decode cache instead). It holds at most one picture and never refers to the
+// file again after a load, so repainting costs no file access.
 class CPictureHolder {
 public:
     using Decoder = std::function<DecodedPicturePtr(const QByteArray &)>;
