@@ -30,8 +30,8 @@ paste_text() {  # xdotool cannot type Chinese reliably: paste instead
   sleep 0.3
 }
 visible_windows() { { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; } | wc -l; }
-wait_windows() {  # until the program shows exactly N windows, at most 10 s
-  for _ in $(seq 100); do
+wait_windows() {  # until the program shows exactly N windows, at most 30 s
+  for _ in $(seq 300); do
     [ "$(visible_windows)" -eq "$1" ] && { sleep 0.4; return 0; }
     kill -0 "$app" 2>/dev/null || fail "the program ended while $1 windows were expected"
     sleep 0.1
@@ -42,20 +42,20 @@ wait_dialog() { wait_windows 2; }
 start() {
   "$bin/vellora" "$@" >/dev/null 2>&1 & app=$!
   window=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && break
     kill -0 "$app" 2>/dev/null || fail "the program ended at start"
     sleep 0.1
   done
-  [ -n "$window" ] || fail "no window appeared within 10 s"
+  [ -n "$window" ] || fail "no window appeared within 30 s"
   xdotool windowactivate --sync "$window"
   xdotool windowsize "$window" 1200 760
   xdotool windowmove "$window" 0 0
   sleep 0.7
 }
-wait_exit() {  # the process must end within 10 s
-  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || { wait "$app" 2>/dev/null || true; return 0; }; sleep 0.1; done
+wait_exit() {  # the process must end within 30 s (a loaded machine is slow)
+  for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || { wait "$app" 2>/dev/null || true; return 0; }; sleep 0.1; done
   fail "the program did not end: $1"
 }
 quit() {
