@@ -240,12 +240,10 @@ long PeakResidentKiB()
     return -1;
 }
 
-// Reading every page of the book once, prefetching as a reader does.
-void BM_ReadWholeBook(benchmark::State &state)
+// Reads every page of the book once, prefetching as a reader does, and
+// reports the peak resident memory of the process.
+void ReadBookForPeakMemory(benchmark::State &state, const BookDocument &book)
 {
-    QStringList all = Pages(0);
-    all += Pages(1);
-    const BookDocument book = MakeBook(all);
     // Forget the peak of generating the book: writing 5 to clear_refs
     // resets the high-water mark of this process.
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
@@ -263,6 +261,13 @@ void BM_ReadWholeBook(benchmark::State &state)
         view->DecodeCache().WaitForWorkers();
     }
     state.counters["peak_MiB"] = double(PeakResidentKiB()) / 1024.0;
+}
+
+void BM_ReadWholeBook(benchmark::State &state)
+{
+    QStringList all = Pages(0);
+    all += Pages(1);
+    ReadBookForPeakMemory(state, MakeBook(all));
 }
 
 // Six PNGs of 15000 x 15000 in one colour: 656 KB files that decode to
@@ -294,25 +299,7 @@ BombBook &Bombs()
 
 // Reading the book of picture bombs page by page, prefetching as a reader
 // does, at fit screen or at 100 %: the peak resident memory of the process.
-void BM_ReadBombBook(benchmark::State &state)
-{
-    const BookDocument book = MakeBook(Bombs().pages);
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-    clear.close();
-    for (auto _ : state) {
-        auto view = MakeView(state.range(0) != 0);
-        CBookReader reader;
-        reader.SetBook(&book);
-        reader.SetView(view.get());
-        reader.ShowCurrentPage();
-        for (int i = 1; i < book.PictureCount; ++i)
-            Turn(reader, *view);
-        view->DecodeCache().WaitForWorkers();
-    }
-    state.counters["peak_MiB"] = double(PeakResidentKiB()) / 1024.0;
-}
+void BM_ReadBombBook(benchmark::State &state) { ReadBookForPeakMemory(state, MakeBook(Bombs().pages)); }
 
 void KindsAndModes(benchmark::internal::Benchmark *b)
 {
