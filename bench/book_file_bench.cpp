@@ -12,18 +12,18 @@ namespace {
 BookDocument BigBook(int pages, int introBytes)
 {
     BookDocument book = BookDocument::MakeNew();
-    book.Title = QStringLiteral("大画册");
+    book.title = QStringLiteral("大画册");
     QByteArray intro(introBytes, 'x');
     for (int i = 0; i < introBytes; ++i)
         intro[i] = char(i * 7);
-    book.Intro = EncodeBase64Text(intro);
+    book.intro = EncodeBase64Text(intro);
     for (int i = 0; i < pages; ++i) {
         PictureEntry e;
-        e.Path = QStringLiteral("/home/user/Pictures/collection/album %1/IMG_%2.JPG").arg(i / 100).arg(i);
-        e.CompileTime = QStringLiteral("2026-12-6 20:36");
-        book.Pictures.append(e);
+        e.path = QStringLiteral("/home/user/Pictures/collection/album %1/IMG_%2.JPG").arg(i / 100).arg(i);
+        e.compileTime = QStringLiteral("2026-12-6 20:36");
+        book.pictures.append(e);
     }
-    book.PictureCount = pages;
+    book.pictureCount = pages;
     return book;
 }
 

@@ -10,9 +10,9 @@
 // as hard as on a photograph. The view is 1600 x 1000, offscreen.
 
 #include "document/BookDocument.h"
-#include "viewer/AxPictureView.h"
 #include "viewer/BookReader.h"
 #include "viewer/PictureDecode.h"
+#include "viewer/PictureView.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -37,8 +37,8 @@ constexpr int kZoom400 = 32785;
 
 struct GeneratedBook {
     QTemporaryDir dir;
-    QStringList large;  // 6000 x 4000
-    QStringList hd;     // 1920 x 1080
+    QStringList large; // 6000 x 4000
+    QStringList hd;    // 1920 x 1080
 };
 
 QImage DetailedPicture(QSize size, int seed)
@@ -48,8 +48,8 @@ QImage DetailedPicture(QSize size, int seed)
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
             const int v = (x * 7 + y * 13 + seed * 31) ^ (x * y >> 6);
-            line[x] = qRgb((x * 255 / size.width() + v) & 0xff, (y * 255 / size.height() + (v >> 2)) & 0xff,
-                           (v >> 1) & 0xff);
+            line[x] =
+                qRgb((x * 255 / size.width() + v) & 0xff, (y * 255 / size.height() + (v >> 2)) & 0xff, (v >> 1) & 0xff);
         }
     }
     QPainter painter(&image);
@@ -83,8 +83,8 @@ BookDocument MakeBook(const QStringList &paths)
 {
     BookDocument book = BookDocument::MakeNew();
     for (const QString &path : paths)
-        book.Pictures.append(PictureEntry(path, QString(), 0));
-    book.PictureCount = int(book.Pictures.size());
+        book.pictures.append(PictureEntry(path, QString(), 0));
+    book.pictureCount = int(book.pictures.size());
     return book;
 }
 
@@ -92,23 +92,23 @@ BookDocument MakeBook(const QStringList &paths)
 // every turn decodes on the spot.
 class NoPrefetch : public PageView {
 public:
-    explicit NoPrefetch(CAxPictureView &view) : m_view(view) {}
-    void ShowPicture(const QString &path) override { m_view.ShowPicture(path); }
-    void ShowNoPicture() override { m_view.ShowNoPicture(); }
-    void ApplyTypedZoom() override { m_view.ApplyTypedZoom(); }
-    bool BorderShown() const override { return m_view.BorderShown(); }
-    bool Centred() const override { return m_view.Centred(); }
-    void SetBorderAndCentre(bool b, bool c) override { m_view.SetBorderAndCentre(b, c); }
+    explicit NoPrefetch(PictureView &view) : view_(view) {}
+    void ShowPicture(const QString &path) override { view_.ShowPicture(path); }
+    void ShowNoPicture() override { view_.ShowNoPicture(); }
+    void ApplyTypedZoom() override { view_.ApplyTypedZoom(); }
+    bool BorderShown() const override { return view_.BorderShown(); }
+    bool Centred() const override { return view_.Centred(); }
+    void SetBorderAndCentre(bool b, bool c) override { view_.SetBorderAndCentre(b, c); }
 
 private:
-    CAxPictureView &m_view;
+    PictureView &view_;
 };
 
 // A 1600 x 1000 viewport at "fit screen" (the fit mode that shows the whole
 // of a 3:2 picture in a 16:10 window: fit height) or at 100 %.
-std::unique_ptr<CAxPictureView> MakeView(bool fitScreen)
+std::unique_ptr<PictureView> MakeView(bool fitScreen)
 {
-    auto view = std::make_unique<CAxPictureView>();
+    auto view = std::make_unique<PictureView>();
     view->setFrameStyle(QFrame::NoFrame);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -124,7 +124,7 @@ std::unique_ptr<CAxPictureView> MakeView(bool fitScreen)
 
 const QStringList &Pages(int kind) { return kind == 0 ? Book().large : Book().hd; }
 
-void Turn(CBookReader &reader, CAxPictureView &view)
+void Turn(BookReader &reader, PictureView &view)
 {
     reader.NextPage();
     view.viewport()->repaint();
@@ -138,7 +138,7 @@ void BM_ColdTurn(benchmark::State &state)
         state.PauseTiming();
         auto view = MakeView(state.range(1) != 0);
         NoPrefetch adapter(*view);
-        CBookReader reader;
+        BookReader reader;
         reader.SetBook(&book);
         reader.SetView(&adapter);
         state.ResumeTiming();
@@ -153,7 +153,7 @@ void BM_PrefetchedTurn(benchmark::State &state)
 {
     const BookDocument book = MakeBook(Pages(int(state.range(0))));
     auto view = MakeView(state.range(1) != 0);
-    CBookReader reader;
+    BookReader reader;
     reader.SetBook(&book);
     reader.SetView(view.get());
     reader.ShowCurrentPage();
@@ -187,7 +187,7 @@ void BM_DecodeDisplay(benchmark::State &state)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
-    CZoomScrollImpl layout;
+    ZoomScrollModel layout;
     layout.Resize(kViewClient.width(), kViewClient.height());
     layout.ToggleFitHeight();
     QSize full;
@@ -215,7 +215,7 @@ void BM_ScrollAt400(benchmark::State &state)
 {
     const BookDocument book = MakeBook(Pages(0));
     auto view = MakeView(false);
-    CBookReader reader;
+    BookReader reader;
     reader.SetBook(&book);
     reader.SetView(view.get());
     reader.ShowCurrentPage();
@@ -252,11 +252,11 @@ void ReadBookForPeakMemory(benchmark::State &state, const BookDocument &book)
     clear.close();
     for (auto _ : state) {
         auto view = MakeView(state.range(0) != 0);
-        CBookReader reader;
+        BookReader reader;
         reader.SetBook(&book);
         reader.SetView(view.get());
         reader.ShowCurrentPage();
-        for (int i = 1; i < book.PictureCount; ++i)
+        for (int i = 1; i < book.pictureCount; ++i)
             Turn(reader, *view);
         view->DecodeCache().WaitForWorkers();
     }

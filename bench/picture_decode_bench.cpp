@@ -2,7 +2,7 @@
 // QImageReader::read() of the same bytes (the holder should add nothing
 // measurable), and painting a large photograph into a window-sized rectangle.
 
-#include "viewer/PictureHolder.h"
+#include "formats/PictureHolder.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -71,7 +71,7 @@ void BM_BareQImageReader(benchmark::State &state)
 void BM_PictureHolderLoad(benchmark::State &state)
 {
     const QByteArray &bytes = Jpeg(int(state.range(0)), int(state.range(1)));
-    CPictureHolder holder;
+    PictureHolder holder;
     for (auto _ : state) {
         holder.LoadFromBytes(bytes);
         benchmark::DoNotOptimize(holder.Width());
@@ -92,7 +92,7 @@ double ThreadCpuMs()
 void BM_LoadRatio(benchmark::State &state)
 {
     const QByteArray &bytes = Jpeg(int(state.range(0)), int(state.range(1)));
-    CPictureHolder holder;
+    PictureHolder holder;
     using Clock = std::chrono::steady_clock;
     Clock::duration bareWall{}, oursWall{};
     double bareCpu = 0, oursCpu = 0;
@@ -126,7 +126,7 @@ void BM_LoadRatio(benchmark::State &state)
 
 void BM_Render6000x4000Into1600x1000(benchmark::State &state)
 {
-    CPictureHolder holder;
+    PictureHolder holder;
     holder.LoadFromBytes(Jpeg(6000, 4000));
     QImage canvas(1600, 1000, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {

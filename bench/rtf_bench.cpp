@@ -2,8 +2,8 @@
 // rich-edit control writes for a Chinese user, many paragraphs with mixed
 // formats, GBK bytes, Unicode escapes and colours.
 
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "formats/rtf/RtfReader.h"
+#include "formats/rtf/RtfWriter.h"
 
 #include <QTextDocument>
 #include <benchmark/benchmark.h>

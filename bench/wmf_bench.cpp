@@ -1,7 +1,7 @@
 // Metafile pages: decoding a file (parse once, on load) and painting it into
 // a 1600 x 1000 rectangle (every repaint; the records are not parsed again).
 
-#include "platform/WmfPicture.h"
+#include "formats/wmf/WmfPicture.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,8 +18,7 @@ QByteArray Fixture(int index)
 {
     // The fixtures live with the tests, beside this folder in the source tree.
     const QDir bench = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir();
-    QFile f(bench.filePath(QStringLiteral("../tests/data/metafiles/"))
-            + QLatin1String(kFixtures[index]));
+    QFile f(bench.filePath(QStringLiteral("../tests/data/metafiles/")) + QLatin1String(kFixtures[index]));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -53,7 +52,7 @@ BENCHMARK(BM_PaintWmf1600x1000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);  // fonts for the text
+    QGuiApplication app(argc, argv); // fonts for the text
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

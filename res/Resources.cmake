@@ -2,7 +2,7 @@
 # platform layer, so every layer above it (and its tests) can read them.
 file(GLOB vellora_res_files CONFIGURE_DEPENDS
      ${PROJECT_SOURCE_DIR}/res/*.json ${PROJECT_SOURCE_DIR}/res/icons/*.svg)
-qt_add_resources(vellora_platform vellora_resources
+qt_add_resources(vellora_ui vellora_resources
                  PREFIX /vellora
                  BASE ${PROJECT_SOURCE_DIR}/res
                  FILES ${vellora_res_files})

@@ -23,8 +23,9 @@ class SmallFileSystem {
 public:
     SmallFileSystem()
     {
-        if (::mount("tmpfs", QFile::encodeName(scratch_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                    "size=64k,mode=0755") == 0)
+        if (::mount("tmpfs", QFile::encodeName(scratch_.Path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                    "size=64k,mode=0755")
+            == 0)
             mounted_ = true;
         else
             refusal_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
@@ -32,38 +33,38 @@ public:
     ~SmallFileSystem()
     {
         if (mounted_)
-            ::umount2(QFile::encodeName(scratch_.path()).constData(), MNT_DETACH);
+            ::umount2(QFile::encodeName(scratch_.Path()).constData(), MNT_DETACH);
     }
     SmallFileSystem(const SmallFileSystem &) = delete;
     SmallFileSystem &operator=(const SmallFileSystem &) = delete;
 
-    bool mounted() const { return mounted_; }
-    const std::string &refusal() const { return refusal_; }
-    QString path() const { return scratch_.path(); }
-    QString file(const QString &name) const { return scratch_.file(name); }
+    bool Mounted() const { return mounted_; }
+    const std::string &Refusal() const { return refusal_; }
+    QString Path() const { return scratch_.Path(); }
+    QString FilePath(const QString &name) const { return scratch_.FilePath(name); }
 
     // Takes all but about `room` bytes of what is left with a file named
     // "filler" (whole pages: tmpfs hands out room by the page).
     bool LeaveRoom(qint64 room) const
     {
         struct statvfs fs {};
-        if (::statvfs(QFile::encodeName(path()).constData(), &fs) != 0)
+        if (::statvfs(QFile::encodeName(Path()).constData(), &fs) != 0)
             return false;
         const qint64 available = qint64(fs.f_bavail) * qint64(fs.f_frsize);
-        return available >= room && WriteAll(file(QStringLiteral("filler")), QByteArray(available - room, 'f'));
+        return available >= room && WriteAll(FilePath(QStringLiteral("filler")), QByteArray(available - room, 'f'));
     }
-    bool MakeRoom() const { return QFile::remove(file(QStringLiteral("filler"))); }
+    bool MakeRoom() const { return QFile::remove(FilePath(QStringLiteral("filler"))); }
 
     bool RemountReadOnly() const
     {
-        return ::mount(nullptr, QFile::encodeName(path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        return ::mount(nullptr, QFile::encodeName(Path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
     // What lies in the folder apart from the filler, sorted, hidden files included.
     QStringList Entries() const
     {
-        QStringList names = QDir(path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                   QDir::Name);
+        QStringList names =
+            QDir(Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
         names.removeAll(QStringLiteral("filler"));
         return names;
     }

@@ -125,10 +125,13 @@ inline QByteArray BmpClaiming(qint32 width, qint32 height, qint64 pixelBytes = 0
 inline QByteArray SolidGif(int width, int height, const QList<QColor> &frames)
 {
     QByteArray g("GIF89a");
-    auto le16 = [&g](int v) { g += char(v & 0xff); g += char((v >> 8) & 0xff); };
+    auto le16 = [&g](int v) {
+        g += char(v & 0xff);
+        g += char((v >> 8) & 0xff);
+    };
     le16(width);
     le16(height);
-    g += char(0x80 | 0x01);  // global table of 4 colours
+    g += char(0x80 | 0x01); // global table of 4 colours
     g += char(0);
     g += char(0);
     for (int i = 0; i < 4; ++i) {
@@ -145,7 +148,7 @@ inline QByteArray SolidGif(int width, int height, const QList<QColor> &frames)
         le16(width);
         le16(height);
         g += char(0);
-        g += char(2);  // minimum code size
+        g += char(2); // minimum code size
         QByteArray data;
         quint32 acc = 0;
         int bits = 0;
@@ -161,10 +164,10 @@ inline QByteArray SolidGif(int width, int height, const QList<QColor> &frames)
         const int pixels = width * height;
         for (int i = 0; i < pixels; ++i) {
             if (i % 2 == 0)
-                put(4);  // clear
+                put(4); // clear
             put(f);
         }
-        put(5);  // end
+        put(5); // end
         if (bits > 0)
             data += char(acc & 0xff);
         for (qsizetype i = 0; i < data.size(); i += 255) {

@@ -30,8 +30,8 @@ inline bool WriteAll(const QString &path, const QByteArray &bytes)
 // A scratch folder whose path ends in "/".
 class ScratchDir {
 public:
-    QString path() const { return dir_.path() + QLatin1Char('/'); }
-    QString file(const QString &name) const { return path() + name; }
+    QString Path() const { return dir_.path() + QLatin1Char('/'); }
+    QString FilePath(const QString &name) const { return Path() + name; }
 
 private:
     QTemporaryDir dir_;

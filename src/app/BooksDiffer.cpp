@@ -4,14 +4,14 @@
 
 bool BooksDiffer(const BookDocument &formBook, const BookDocument &savedBook)
 {
-    if (formBook.FileType != savedBook.FileType || formBook.Version != savedBook.Version
-        || formBook.Title != savedBook.Title || formBook.Author != savedBook.Author
-        || formBook.Category != savedBook.Category || formBook.Reserved != savedBook.Reserved
-        || formBook.Intro != savedBook.Intro || formBook.Cover != savedBook.Cover
-        || formBook.Rating != savedBook.Rating || formBook.PictureCount != savedBook.PictureCount)
+    if (formBook.fileType != savedBook.fileType || formBook.version != savedBook.version
+        || formBook.title != savedBook.title || formBook.author != savedBook.author
+        || formBook.category != savedBook.category || formBook.reserved != savedBook.reserved
+        || formBook.intro != savedBook.intro || formBook.cover != savedBook.cover || formBook.rating != savedBook.rating
+        || formBook.pictureCount != savedBook.pictureCount)
         return true;
-    for (qsizetype i = 0; i < savedBook.Pictures.size(); ++i) {
-        if (i >= formBook.Pictures.size() || formBook.Pictures.at(i).Path != savedBook.Pictures.at(i).Path)
+    for (qsizetype i = 0; i < savedBook.pictures.size(); ++i) {
+        if (i >= formBook.pictures.size() || formBook.pictures.at(i).path != savedBook.pictures.at(i).path)
             return true;
     }
     return false;

@@ -1,6 +1,6 @@
 #include "app/EditFormPort.h"
 
-#include "editor/EditFormView.h"
+#include "editor/BookInfoForm.h"
 
 BookDocument EditFormPort::CollectBook() const { return form_.CollectBook(); }
 

@@ -2,12 +2,12 @@
 
 #include "app/BookFormPort.h"
 
-class CEditFormView;
+class BookInfoForm;
 
 // The file commands' view of the book information form.
 class EditFormPort : public BookFormPort {
 public:
-    explicit EditFormPort(CEditFormView &form) : form_(form) {}
+    explicit EditFormPort(BookInfoForm &form) : form_(form) {}
     // Gathering runs the sequence editor's CollectEntries, which changes
     // its entry array: the form is not const, the port's promise is that
     // the book shown stays the same.
@@ -17,5 +17,5 @@ public:
     void SetFormEnabled(bool enabled) override;
 
 private:
-    CEditFormView &form_;
+    BookInfoForm &form_;
 };

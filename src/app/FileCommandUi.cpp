@@ -1,6 +1,6 @@
 #include "app/FileCommandUi.h"
 
-#include "platform/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -28,10 +28,7 @@ QString RunFileDialog(QFileDialog::AcceptMode mode)
 
 } // namespace
 
-QStringList BookFileFilters()
-{
-    return {QStringLiteral("Vellora (*.vlr)"), QStringLiteral("All Files (*.*)")};
-}
+QStringList BookFileFilters() { return {QStringLiteral("Vellora (*.vlr)"), QStringLiteral("All Files (*.*)")}; }
 
 QString QtFileCommandUi::AskOpenPath() { return RunFileDialog(QFileDialog::AcceptOpen); }
 

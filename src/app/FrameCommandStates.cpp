@@ -1,6 +1,6 @@
 #include "app/FrameCommandStates.h"
 
-#include "platform/CommandIds.h"
+#include "ui/CommandIds.h"
 
 UiTargets UpdateUiTargets(int id)
 {
@@ -13,8 +13,7 @@ UiTargets UpdateUiTargets(int id)
     case kCmdViewBorder:
     case kCmdFitScreen:
     case kCmdFitHeight:
-    case kCmdFitWidth:
-        return UiTarget::Menu | UiTarget::ToolBar;
+    case kCmdFitWidth: return UiTarget::Menu | UiTarget::ToolBar;
     case kCmdFileSaveAs:
     case kCmdViewToolbar:
     case kCmdViewReadingBar:
@@ -24,13 +23,10 @@ UiTargets UpdateUiTargets(int id)
     case kCmdZoom100:
     case kCmdZoom200:
     case kCmdZoom400:
-    case kCmdZoom800:
-        return UiTarget::Menu;
+    case kCmdZoom800: return UiTarget::Menu;
     case kCmdStartAutoBrowse:
-    case kCmdStopAutoBrowse:
-        return UiTarget::ToolBar;
-    default:
-        return {};
+    case kCmdStopAutoBrowse: return UiTarget::ToolBar;
+    default: return {};
     }
 }
 

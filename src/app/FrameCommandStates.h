@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CommandTable.h"
+#include "ui/CommandTable.h"
 
 #include <QList>
 #include <optional>
@@ -8,7 +8,7 @@
 // What the idle update needs to know of the frame to set every command's
 // state: the mode and the picture view's and reader's flags.
 struct FrameIdleInput {
-    bool readMode = true;   // the picture view is the client view
+    bool readMode = true; // the picture view is the client view
     bool fitScreen = false;
     bool centre = true;
     bool border = true;

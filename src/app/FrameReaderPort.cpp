@@ -1,7 +1,7 @@
 #include "app/FrameReaderPort.h"
 
-#include "viewer/AxPictureView.h"
 #include "viewer/BookReader.h"
+#include "viewer/PictureView.h"
 
 bool FrameReaderPort::HasBook() const { return reader_.Book() != nullptr; }
 void FrameReaderPort::SetBook(const BookDocument *book) { reader_.SetBook(book); }

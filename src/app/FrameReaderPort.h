@@ -2,13 +2,13 @@
 
 #include "app/ReaderPort.h"
 
-class CAxPictureView;
-class CBookReader;
+class PictureView;
+class BookReader;
 
 // The file commands' view of the frame's reader and picture view.
 class FrameReaderPort : public ReaderPort {
 public:
-    FrameReaderPort(CBookReader &reader, CAxPictureView &view) : reader_(reader), view_(view) {}
+    FrameReaderPort(BookReader &reader, PictureView &view) : reader_(reader), view_(view) {}
     bool HasBook() const override;
     void SetBook(const BookDocument *book) override;
     void SetCurrentPage(int page) override;
@@ -21,6 +21,6 @@ public:
     void ResetZoomScale() override;
 
 private:
-    CBookReader &reader_;
-    CAxPictureView &view_;
+    BookReader &reader_;
+    PictureView &view_;
 };

@@ -2,21 +2,17 @@
 
 #include "document/AppDirectories.h"
 #include "document/FileIo.h"
-#include "platform/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QDesktopServices>
 
 QString HelpDocumentPath(int commandId)
 {
     switch (commandId) {
-    case kCmdHelpManual:
-        return ApplicationDirectory() + QStringLiteral("User Manual.rtf");
-    case kCmdHelpFaq:
-        return ApplicationDirectory() + QStringLiteral("faq.txt");
-    case kCmdHelpSupport:
-        return ApplicationDirectory() + QStringLiteral("readme.txt");
-    default:
-        return {};
+    case kCmdHelpManual: return ApplicationDirectory() + QStringLiteral("User Manual.rtf");
+    case kCmdHelpFaq: return ApplicationDirectory() + QStringLiteral("faq.txt");
+    case kCmdHelpSupport: return ApplicationDirectory() + QStringLiteral("readme.txt");
+    default: return {};
     }
 }
 

@@ -1,9 +1,9 @@
 #include "app/RecentFilesMenu.h"
 
-#include "platform/CommandIds.h"
-#include "platform/CommandTable.h"
-#include "platform/ResourceIds.h"
-#include "platform/StringTable.h"
+#include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringTable.h"
 
 #include <QAction>
 #include <QMenu>

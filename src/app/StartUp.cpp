@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -13,9 +13,9 @@ constexpr int kStartWidth = 380;
 constexpr int kStartHeight = 265;
 } // namespace
 
-std::unique_ptr<CMainFrame> CreateMainFrame()
+std::unique_ptr<MainWindow> CreateMainWindow()
 {
-    auto frame = std::make_unique<CMainFrame>();
+    auto frame = std::make_unique<MainWindow>();
     frame->resize(kStartWidth, kStartHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

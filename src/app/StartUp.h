@@ -2,11 +2,11 @@
 
 #include <memory>
 
-class CMainFrame;
+class MainWindow;
 
 // The main frame as the program starts it: 380 x 265 pixels, centred on the
 // screen, not yet shown. The application directories must be known.
-std::unique_ptr<CMainFrame> CreateMainFrame();
+std::unique_ptr<MainWindow> CreateMainWindow();
 
 // Qt's own texts (file, colour and font dialogs, the text editors' context
 // menus, standard buttons) in Simplified Chinese, as the rest of the program.

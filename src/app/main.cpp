@@ -1,10 +1,10 @@
 // Vellora: compiles and reads picture books.
 
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "document/AppDirectories.h"
-#include "platform/QuietQtMessages.h"
-#include "platform/ToolBarResource.h"
+#include "ui/QuietQtMessages.h"
+#include "ui/ToolBarResource.h"
 
 #include <QApplication>
 
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     // always starts with a new, empty book.
     InitialiseDirectoriesFromEnvironment();
 
-    const std::unique_ptr<CMainFrame> frame = CreateMainFrame();
+    const std::unique_ptr<MainWindow> frame = CreateMainWindow();
     frame->show();
     // A normal exit is 0 here: launchers and scripts read anything else as a
     // failure.

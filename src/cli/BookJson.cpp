@@ -15,34 +15,31 @@ QByteArray Quote(const QString &text)
     return array.mid(1, array.size() - 2);
 }
 
-QByteArray Member(const char *name, const QByteArray &value)
-{
-    return QByteArray("  \"") + name + "\": " + value;
-}
+QByteArray Member(const char *name, const QByteArray &value) { return QByteArray("  \"") + name + "\": " + value; }
 } // namespace
 
 QByteArray BookToJson(const BookDocument &book)
 {
     QList<QByteArray> members = {
-        Member("FileType", Quote(book.FileType)),
-        Member("Version", Quote(book.Version)),
-        Member("BookId", Quote(book.BookId)),
-        Member("Title", Quote(book.Title)),
-        Member("Author", Quote(book.Author)),
-        Member("Reserved", Quote(book.Reserved)),
-        Member("Category", Quote(book.Category)),
-        Member("Rating", QByteArray::number(book.Rating)),
-        Member("PictureCount", QByteArray::number(book.PictureCount)),
-        Member("Cover", Quote(book.Cover)),
-        Member("Intro", Quote(book.Intro)),
+        Member("FileType", Quote(book.fileType)),
+        Member("Version", Quote(book.version)),
+        Member("BookId", Quote(book.bookId)),
+        Member("Title", Quote(book.title)),
+        Member("Author", Quote(book.author)),
+        Member("Reserved", Quote(book.reserved)),
+        Member("Category", Quote(book.category)),
+        Member("Rating", QByteArray::number(book.rating)),
+        Member("PictureCount", QByteArray::number(book.pictureCount)),
+        Member("Cover", Quote(book.cover)),
+        Member("Intro", Quote(book.intro)),
     };
     QByteArray pictures = "[";
-    for (qsizetype i = 0; i < book.Pictures.size(); ++i) {
-        const PictureEntry &entry = book.Pictures[i];
+    for (qsizetype i = 0; i < book.pictures.size(); ++i) {
+        const PictureEntry &entry = book.pictures[i];
         pictures += (i ? ",\n" : "\n");
-        pictures += "    {\"Path\": " + Quote(entry.Path) + ", \"CompileTime\": " + Quote(entry.CompileTime) + "}";
+        pictures += "    {\"Path\": " + Quote(entry.path) + ", \"CompileTime\": " + Quote(entry.compileTime) + "}";
     }
-    pictures += book.Pictures.isEmpty() ? "]" : "\n  ]";
+    pictures += book.pictures.isEmpty() ? "]" : "\n  ]";
     members.append(Member("Pictures", pictures));
     return "{\n" + members.join(",\n") + "\n}\n";
 }

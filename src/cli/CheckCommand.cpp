@@ -4,8 +4,8 @@
 #include "document/BookDocument.h"
 #include "document/FileIo.h"
 #include "document/PicturePath.h"
-#include "platform/ScreenDpi.h"
-#include "viewer/PictureHolder.h"
+#include "formats/PictureHolder.h"
+#include "formats/ScreenDpi.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,19 +17,19 @@ constexpr QSize kReportDpi{96, 96};
 
 QJsonObject CheckPicture(const PictureEntry &entry)
 {
-    QJsonObject result{{QStringLiteral("Path"), entry.Path}};
-    const QString file = ExpandPicturePath(entry.Path);
+    QJsonObject result{{QStringLiteral("Path"), entry.path}};
+    const QString file = ExpandPicturePath(entry.path);
     if (!IsRegularFile(file)) {
         result[QStringLiteral("status")] = QStringLiteral("missing");
         return result;
     }
-    CPictureHolder holder;
+    PictureHolder holder;
     if (!holder.LoadFromFile(file)) {
         result[QStringLiteral("status")] = QStringLiteral("undecodable");
         return result;
     }
     const QSize himetric = holder.NaturalSizeHimetric();
-    const QSize pixels = CPictureHolder::HimetricToPixels(himetric, kReportDpi);
+    const QSize pixels = PictureHolder::HimetricToPixels(himetric, kReportDpi);
     result[QStringLiteral("status")] = QStringLiteral("ok");
     result[QStringLiteral("width")] = pixels.width();
     result[QStringLiteral("height")] = pixels.height();
@@ -51,7 +51,7 @@ int RunCheck(const QStringList &args)
     SetScreenLogicalDpi(kReportDpi);
     QJsonArray pictures;
     bool allOk = true;
-    for (const PictureEntry &entry : book.Pictures) {
+    for (const PictureEntry &entry : book.pictures) {
         const QJsonObject picture = CheckPicture(entry);
         allOk = allOk && picture[QStringLiteral("status")] == QStringLiteral("ok");
         pictures.append(picture);

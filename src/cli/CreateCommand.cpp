@@ -12,9 +12,8 @@
 #include <optional>
 
 namespace {
-const char kUsage[] =
-    "usage: vellora-book create OUT.vlr [--title T] [--author A] [--category C] [--rating N] "
-    "[--intro FILE.rtf] PICTURE...";
+const char kUsage[] = "usage: vellora-book create OUT.vlr [--title T] [--author A] [--category C] [--rating N] "
+                      "[--intro FILE.rtf] PICTURE...";
 
 struct CreateOptions {
     QString out;
@@ -38,10 +37,14 @@ std::optional<CreateOptions> ParseArgs(const QStringList &args)
             if (i + 1 >= args.size())
                 return std::nullopt;
             const QString &v = args[++i];
-            if (a == QLatin1String("--title")) o.title = v;
-            else if (a == QLatin1String("--author")) o.author = v;
-            else if (a == QLatin1String("--category")) o.category = v;
-            else if (a == QLatin1String("--intro")) o.intro = v;
+            if (a == QLatin1String("--title"))
+                o.title = v;
+            else if (a == QLatin1String("--author"))
+                o.author = v;
+            else if (a == QLatin1String("--category"))
+                o.category = v;
+            else if (a == QLatin1String("--intro"))
+                o.intro = v;
             else if (a == QLatin1String("--rating")) {
                 bool ok = false;
                 o.rating = v.toInt(&ok);
@@ -73,10 +76,10 @@ int RunCreate(const QStringList &args)
 
     QStringList missing;
     BookDocument book = BookDocument::MakeNew();
-    book.Title = options->title;
-    book.Author = options->author;
-    book.Category = options->category;
-    book.Rating = options->rating;
+    book.title = options->title;
+    book.author = options->author;
+    book.category = options->category;
+    book.rating = options->rating;
     if (!options->intro.isEmpty()) {
         const auto rtf = ReadRegularFile(options->intro);
         if (!rtf) {
@@ -85,7 +88,7 @@ int RunCreate(const QStringList &args)
             return kExitFailure;
         }
         // The bytes as they are: the book keeps what the editor would stream in.
-        book.Intro = EncodeBase64Text(*rtf);
+        book.intro = EncodeBase64Text(*rtf);
     }
     const QString now = FormatCompileTime(QDateTime::currentDateTime());
     for (const QString &picture : options->pictures) {
@@ -94,13 +97,14 @@ int RunCreate(const QStringList &args)
             missing.append(picture);
             continue;
         }
-        book.Pictures.append(PictureEntry(info.absoluteFilePath(), now, static_cast<std::uint64_t>(info.size())));
+        book.pictures.append(PictureEntry(info.absoluteFilePath(), now, static_cast<std::uint64_t>(info.size())));
     }
     if (!missing.isEmpty()) {
-        PrintError(QStringLiteral("missing picture files, nothing written: %1").arg(missing.join(QStringLiteral(", "))));
+        PrintError(
+            QStringLiteral("missing picture files, nothing written: %1").arg(missing.join(QStringLiteral(", "))));
         return kExitFailure;
     }
-    book.PictureCount = static_cast<std::int32_t>(book.Pictures.size());
+    book.pictureCount = static_cast<std::int32_t>(book.pictures.size());
 
     const QString problem = BookWriteProblem(book);
     if (!problem.isEmpty()) {

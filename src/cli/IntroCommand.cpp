@@ -3,8 +3,8 @@
 
 #include "document/Base64Text.h"
 #include "document/BookDocument.h"
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "formats/rtf/RtfReader.h"
+#include "formats/rtf/RtfWriter.h"
 
 #include <QTextDocument>
 
@@ -47,7 +47,7 @@ int RunIntro(const QStringList &args)
     BookDocument book;
     if (!ReadBookOrReport(path, book))
         return kExitFailure;
-    const QByteArray rtf = DecodeBase64Text(book.Intro);
+    const QByteArray rtf = DecodeBase64Text(book.intro);
     if (rtf.isEmpty())
         return kExitOk; // a book without introduction
 

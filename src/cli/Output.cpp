@@ -46,17 +46,8 @@ void DivertLibraryStderr()
     errorFd = own;
 }
 
-void PrintOut(const QByteArray &text)
-{
-    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
-}
+void PrintOut(const QByteArray &text) { std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout); }
 
-void PrintErrorText(const QByteArray &text)
-{
-    WriteAllTo(errorFd, text);
-}
+void PrintErrorText(const QByteArray &text) { WriteAllTo(errorFd, text); }
 
-void PrintError(const QString &line)
-{
-    PrintErrorText("vellora-book: " + line.toUtf8() + "\n");
-}
+void PrintError(const QString &line) { PrintErrorText("vellora-book: " + line.toUtf8() + "\n"); }

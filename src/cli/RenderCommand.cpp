@@ -1,10 +1,10 @@
 #include "cli/CliCommand.h"
 
 #include "document/FileIo.h"
-#include "platform/ScreenDpi.h"
+#include "formats/PictureHolder.h"
+#include "formats/ScreenDpi.h"
 #include "viewer/PagePainting.h"
 #include "viewer/PictureDecode.h"
-#include "viewer/PictureHolder.h"
 
 #include <QImage>
 #include <QImageWriter>
@@ -23,7 +23,7 @@ constexpr QSize kRenderDpi{96, 96};
 
 struct RenderOptions {
     QString picture, out;
-    int width = 0, height = 0;  // 0: the picture's own
+    int width = 0, height = 0; // 0: the picture's own
 };
 
 bool ParseSide(const QString &text, int &side)

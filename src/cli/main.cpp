@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 
 #include "document/AppDirectories.h"
-#include "platform/QuietQtMessages.h"
+#include "ui/QuietQtMessages.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

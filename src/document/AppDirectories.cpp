@@ -5,12 +5,12 @@
 #include <QStandardPaths>
 
 namespace {
-QString &appDir()
+QString &AppDir()
 {
     static QString dir;
     return dir;
 }
-QString &dataDir()
+QString &DataDir()
 {
     static QString dir;
     return dir;
@@ -24,11 +24,11 @@ QString WithTrailingSlash(const QString &dir)
     return dir + QLatin1Char('/');
 }
 
-QString ApplicationDirectory() { return appDir(); }
-void SetApplicationDirectory(const QString &dir) { appDir() = WithTrailingSlash(dir); }
+QString ApplicationDirectory() { return AppDir(); }
+void SetApplicationDirectory(const QString &dir) { AppDir() = WithTrailingSlash(dir); }
 
-QString DataDirectory() { return dataDir(); }
-void SetDataDirectory(const QString &dir) { dataDir() = WithTrailingSlash(dir); }
+QString DataDirectory() { return DataDir(); }
+void SetDataDirectory(const QString &dir) { DataDir() = WithTrailingSlash(dir); }
 
 void InitialiseDirectoriesFromEnvironment()
 {

@@ -25,7 +25,7 @@ public:
     }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return fd_; }
+    int Get() const { return fd_; }
     // Closes now and reports the result: on some file systems (NFS, quota)
     // the last write error only shows here.
     int Close()
@@ -59,11 +59,11 @@ int WriteEvery(int fd, const char *data, qint64 size)
 int SyncFolder(const QByteArray &folder)
 {
     const Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0)
+    if (dir.Get() < 0)
         return errno;
     // A few file systems cannot sync a folder at all; the rename is then as
     // durable as they make it.
-    if (::fsync(dir.get()) != 0 && errno != EINVAL)
+    if (::fsync(dir.Get()) != 0 && errno != EINVAL)
         return errno;
     return 0;
 }
@@ -92,8 +92,8 @@ TemporaryFile CreateTemporary(const QByteArray &folder, const QByteArray &fileNa
     const QByteArray stem = fileName.size() <= 200 ? fileName : QByteArray("vellora");
     TemporaryFile temp;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        temp.name = folder + "/." + stem + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36)
-                    + ".tmp";
+        temp.name =
+            folder + "/." + stem + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
         temp.fd = ::open(temp.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (temp.fd >= 0 || errno != EEXIST) {
             temp.error = temp.fd >= 0 ? 0 : errno;
@@ -123,10 +123,10 @@ int Replace(const QString &path, const QByteArray &bytes)
     if (temp.fd < 0)
         return temp.error;
     Descriptor file(temp.fd);
-    int error = WriteEvery(file.get(), bytes.constData(), bytes.size());
-    if (!error && exists && ::fchmod(file.get(), old.st_mode & 07777) != 0)
+    int error = WriteEvery(file.Get(), bytes.constData(), bytes.size());
+    if (!error && exists && ::fchmod(file.Get(), old.st_mode & 07777) != 0)
         error = errno;
-    if (!error && ::fsync(file.get()) != 0)
+    if (!error && ::fsync(file.Get()) != 0)
         error = errno;
     const int closed = file.Close();
     if (!error)

@@ -3,13 +3,18 @@
 namespace {
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-int sextet(char16_t c)
+int Sextet(char16_t c)
 {
-    if (c >= u'A' && c <= u'Z') return c - u'A';
-    if (c >= u'a' && c <= u'z') return c - u'a' + 26;
-    if (c >= u'0' && c <= u'9') return c - u'0' + 52;
-    if (c == u'+') return 62;
-    if (c == u'/') return 63;
+    if (c >= u'A' && c <= u'Z')
+        return c - u'A';
+    if (c >= u'a' && c <= u'z')
+        return c - u'a' + 26;
+    if (c >= u'0' && c <= u'9')
+        return c - u'0' + 52;
+    if (c == u'+')
+        return 62;
+    if (c == u'/')
+        return 63;
     return -1;
 }
 } // namespace
@@ -52,7 +57,7 @@ QByteArray DecodeBase64Text(QStringView text)
         const char16_t c = ch.unicode();
         if (c == 0)
             break;
-        const int s = sextet(c);
+        const int s = Sextet(c);
         if (s < 0)
             continue;
         acc = (acc << 6) | unsigned(s);

@@ -6,16 +6,16 @@
 #include <QDateTime>
 
 PictureEntry::PictureEntry(const QString &path, const QString &compileTime, std::uint64_t fileSize)
-    : Path(ContractPicturePath(path)), FileSize(fileSize), CompileTime(compileTime)
+    : path(ContractPicturePath(path)), fileSize(fileSize), compileTime(compileTime)
 {
 }
 
 BookDocument BookDocument::MakeNew()
 {
     BookDocument book;
-    book.FileType = QString::fromUtf16(kDefaultFileType);
-    book.Version = QString::fromUtf16(kDefaultVersion);
-    book.BookId = MakeBookId();
+    book.fileType = QString::fromUtf16(kDefaultFileType);
+    book.version = QString::fromUtf16(kDefaultVersion);
+    book.bookId = MakeBookId();
     return book;
 }
 

@@ -6,9 +6,9 @@
 
 // One page of a book: a picture file on disk.
 struct PictureEntry {
-    QString Path;          // held contracted: see ContractPicturePath
-    std::uint64_t FileSize = 0;  // as last looked up on disk; never stored in the book file
-    QString CompileTime;   // when the picture was added, "%i-%i-%i %.2i:%.2i"; never parsed
+    QString path;               // held contracted: see ContractPicturePath
+    std::uint64_t fileSize = 0; // as last looked up on disk; never stored in the book file
+    QString compileTime;        // when the picture was added, "%i-%i-%i %.2i:%.2i"; never parsed
 
     PictureEntry() = default;
     // Entries made by the program hold their path contracted; the book file
@@ -21,18 +21,18 @@ struct PictureEntry {
 // The in-memory form of one book. Copies are deep (Qt's implicit sharing
 // detaches on write).
 struct BookDocument {
-    QString FileType;
-    QString Version;
-    QString BookId;
-    QString Title;
-    QString Author;
-    QString Reserved;
-    QString Category;
-    std::int32_t Rating = 0;
-    std::int32_t PictureCount = 0;
-    QString Cover;   // Base64 text of the cover bitmap; empty: no cover
-    QString Intro;   // Base64 text of the introduction's rich text
-    QList<PictureEntry> Pictures;
+    QString fileType;
+    QString version;
+    QString bookId;
+    QString title;
+    QString author;
+    QString reserved;
+    QString category;
+    std::int32_t rating = 0;
+    std::int32_t pictureCount = 0;
+    QString cover; // Base64 text of the cover bitmap; empty: no cover
+    QString intro; // Base64 text of the introduction's rich text
+    QList<PictureEntry> pictures;
 
     // A newly made book: default type and version, a fresh id, everything else empty.
     static BookDocument MakeNew();

@@ -59,18 +59,15 @@ PictureEntry ParsePictureLine(QStringView item)
     const qsizetype length = item.size();
     const qsizetype p = item.indexOf(QChar(u'>'));
     if (p >= 2)
-        entry.Path = item.mid(1, p - 1).toString();
+        entry.path = item.mid(1, p - 1).toString();
     const qsizetype timeStart = p + 3;
-    const qsizetype timeEnd = length - 1;  // the closing ">" is not part of it
+    const qsizetype timeEnd = length - 1; // the closing ">" is not part of it
     if (timeEnd > timeStart)
-        entry.CompileTime = item.mid(timeStart, timeEnd - timeStart).toString();
+        entry.compileTime = item.mid(timeStart, timeEnd - timeStart).toString();
     return entry;
 }
 
-bool HasLineBreak(const QString &text)
-{
-    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
-}
+bool HasLineBreak(const QString &text) { return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')); }
 } // namespace
 
 bool ParseBookFileData(const QByteArray &data, BookDocument &book)
@@ -82,20 +79,20 @@ bool ParseBookFileData(const QByteArray &data, BookDocument &book)
     if (items.size() < kTitlePageItems)
         return false;
 
-    book.FileType = items[0].toString();
-    book.Version = items[1].toString();
-    book.BookId = items[2].toString();
-    book.Title = items[3].toString();
-    book.Author = items[4].toString();
-    book.Reserved = items[5].toString();
-    book.Category = items[6].toString();
-    ParseNumberInto(items[7], book.Rating);
-    ParseNumberInto(items[8], book.PictureCount);
-    book.Cover = items[9].toString();
-    book.Intro = items[10].toString();
+    book.fileType = items[0].toString();
+    book.version = items[1].toString();
+    book.bookId = items[2].toString();
+    book.title = items[3].toString();
+    book.author = items[4].toString();
+    book.reserved = items[5].toString();
+    book.category = items[6].toString();
+    ParseNumberInto(items[7], book.rating);
+    ParseNumberInto(items[8], book.pictureCount);
+    book.cover = items[9].toString();
+    book.intro = items[10].toString();
     for (qsizetype i = kTitlePageItems; i < items.size(); ++i) {
         if (!items[i].isEmpty())
-            book.Pictures.append(ParsePictureLine(items[i]));
+            book.pictures.append(ParsePictureLine(items[i]));
     }
     return true;
 }
@@ -111,9 +108,9 @@ bool ReadBookFile(const QString &path, BookDocument &book)
 QString BookWriteProblem(const BookDocument &book)
 {
     const std::pair<const char *, const QString *> texts[] = {
-        {"FileType", &book.FileType}, {"Version", &book.Version}, {"BookId", &book.BookId},
-        {"Title", &book.Title},       {"Author", &book.Author},   {"Reserved", &book.Reserved},
-        {"Category", &book.Category},
+        {"FileType", &book.fileType}, {"Version", &book.version}, {"BookId", &book.bookId},
+        {"Title", &book.title},       {"Author", &book.author},   {"Reserved", &book.reserved},
+        {"Category", &book.category},
     };
     for (const auto &[name, value] : texts) {
         if (HasLineBreak(*value))
@@ -121,14 +118,14 @@ QString BookWriteProblem(const BookDocument &book)
         if (*value == kCoverBegin || *value == kIntroBegin)
             return QStringLiteral("%1 is a block marker").arg(QLatin1String(name));
     }
-    if (book.Cover.contains(QLatin1Char('<')))
+    if (book.cover.contains(QLatin1Char('<')))
         return QStringLiteral("Cover contains \"<\"");
-    if (book.Intro.contains(QLatin1Char('<')))
+    if (book.intro.contains(QLatin1Char('<')))
         return QStringLiteral("Intro contains \"<\"");
-    for (const PictureEntry &entry : book.Pictures) {
-        for (const QString *value : {&entry.Path, &entry.CompileTime}) {
+    for (const PictureEntry &entry : book.pictures) {
+        for (const QString *value : {&entry.path, &entry.compileTime}) {
             if (HasLineBreak(*value) || value->contains(QLatin1Char('>')))
-                return QStringLiteral("picture %1 cannot be stored (line break or \">\")").arg(entry.Path);
+                return QStringLiteral("picture %1 cannot be stored (line break or \">\")").arg(entry.path);
         }
     }
     return {};
@@ -137,15 +134,15 @@ QString BookWriteProblem(const BookDocument &book)
 QByteArray SerializeBookFile(const BookDocument &book)
 {
     QString text;
-    for (const QString *line : {&book.FileType, &book.Version, &book.BookId, &book.Title,
-                                &book.Author, &book.Reserved, &book.Category})
+    for (const QString *line :
+         {&book.fileType, &book.version, &book.bookId, &book.title, &book.author, &book.reserved, &book.category})
         text += *line + kCrLf;
-    text += QString::asprintf("%i", book.Rating) + kCrLf;
-    text += QString::asprintf("%i", book.PictureCount) + kCrLf;
-    text += kCoverBegin + kCrLf + book.Cover + kCoverEnd + kCrLf;
-    text += kIntroBegin + kCrLf + book.Intro + kIntroEnd + kCrLf;
-    for (const PictureEntry &entry : book.Pictures)
-        text += QLatin1Char('<') + entry.Path + QStringLiteral("> <") + entry.CompileTime + QLatin1Char('>') + kCrLf;
+    text += QString::asprintf("%i", book.rating) + kCrLf;
+    text += QString::asprintf("%i", book.pictureCount) + kCrLf;
+    text += kCoverBegin + kCrLf + book.cover + kCoverEnd + kCrLf;
+    text += kIntroBegin + kCrLf + book.intro + kIntroEnd + kCrLf;
+    for (const PictureEntry &entry : book.pictures)
+        text += QLatin1Char('<') + entry.path + QStringLiteral("> <") + entry.compileTime + QLatin1Char('>') + kCrLf;
     return ToUtf16Le(text);
 }
 

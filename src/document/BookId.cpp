@@ -20,8 +20,8 @@ QString MakeBookId()
 {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    const std::uint64_t ms = static_cast<std::uint64_t>(ts.tv_sec) * 1000u
-                           + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u;
+    const std::uint64_t ms =
+        static_cast<std::uint64_t>(ts.tv_sec) * 1000u + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u;
     return MakeBookIdFromTicks(static_cast<std::uint32_t>(ms));
 }
 

@@ -6,15 +6,15 @@
 #include <string>
 
 namespace {
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 } // namespace
 
 std::optional<std::int32_t> ParseNumber(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && isBlank(text[i]))
+    while (i < n && IsBlank(text[i]))
         ++i;
     const qsizetype start = i;
 
@@ -27,7 +27,7 @@ std::optional<std::int32_t> ParseNumber(QStringView text)
         ++i;
     }
     qsizetype mantissaDigits = 0;
-    while (i < n && isDigit(text[i])) {
+    while (i < n && IsDigit(text[i])) {
         ascii += char(text[i].unicode());
         ++i;
         ++mantissaDigits;
@@ -35,7 +35,7 @@ std::optional<std::int32_t> ParseNumber(QStringView text)
     if (i < n && text[i] == QLatin1Char('.')) {
         ascii += '.';
         ++i;
-        while (i < n && isDigit(text[i])) {
+        while (i < n && IsDigit(text[i])) {
             ascii += char(text[i].unicode());
             ++i;
             ++mantissaDigits;
@@ -52,8 +52,8 @@ std::optional<std::int32_t> ParseNumber(QStringView text)
             exponent += char(text[j].unicode());
             ++j;
         }
-        if (j < n && isDigit(text[j])) {
-            while (j < n && isDigit(text[j])) {
+        if (j < n && IsDigit(text[j])) {
+            while (j < n && IsDigit(text[j])) {
                 exponent += char(text[j].unicode());
                 ++j;
             }
@@ -63,7 +63,7 @@ std::optional<std::int32_t> ParseNumber(QStringView text)
         // An "e" without digits is not part of the number: it is trailing text.
     }
     const qsizetype end = i;
-    while (i < n && isBlank(text[i]))
+    while (i < n && IsBlank(text[i]))
         ++i;
     if (i != n)
         return std::nullopt;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QStringView>
-#include <optional>
 #include <cstdint>
+#include <optional>
 
 // The one parser of numbers read from text (book files, reading state files).
 // Blanks (space, tab) may stand on both sides of a decimal floating-point

@@ -3,7 +3,7 @@
 #include "document/AppDirectories.h"
 
 namespace {
-QString placeholder() { return QString::fromUtf16(kInstallDirPlaceholder); }
+QString Placeholder() { return QString::fromUtf16(kInstallDirPlaceholder); }
 } // namespace
 
 QString ContractPicturePath(const QString &path, const QString &applicationDirectory)
@@ -14,17 +14,14 @@ QString ContractPicturePath(const QString &path, const QString &applicationDirec
         return path;
     QString rest = path.mid(applicationDirectory.size());
     rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return placeholder() + rest;
+    return Placeholder() + rest;
 }
 
-QString ContractPicturePath(const QString &path)
-{
-    return ContractPicturePath(path, ApplicationDirectory());
-}
+QString ContractPicturePath(const QString &path) { return ContractPicturePath(path, ApplicationDirectory()); }
 
 QString ExpandPicturePath(const QString &path, const QString &applicationDirectory)
 {
-    const QString mark = placeholder();
+    const QString mark = Placeholder();
     if (!path.startsWith(mark, Qt::CaseSensitive))
         return path;
     QString rest = path.mid(mark.size());
@@ -32,7 +29,4 @@ QString ExpandPicturePath(const QString &path, const QString &applicationDirecto
     return applicationDirectory + rest;
 }
 
-QString ExpandPicturePath(const QString &path)
-{
-    return ExpandPicturePath(path, ApplicationDirectory());
-}
+QString ExpandPicturePath(const QString &path) { return ExpandPicturePath(path, ApplicationDirectory()); }

@@ -20,14 +20,14 @@ QString ReadingStateFilePath(const QString &dataDirectory, const QString &bookId
 
 QByteArray SerializeReadingState(const ReadingState &state)
 {
-    return ToUtf16Le(QString::asprintf("%i\r\n%i\r\n%i\r\n", state.Page, state.Speed, state.Step));
+    return ToUtf16Le(QString::asprintf("%i\r\n%i\r\n%i\r\n", state.page, state.speed, state.step));
 }
 
 void ParseReadingStateData(const QByteArray &data, ReadingState &state)
 {
     const QString text = FromUtf16Le(data);
     const QList<QStringView> lines = SplitCrLines(text);
-    std::int32_t *targets[] = {&state.Page, &state.Speed, &state.Step};
+    std::int32_t *targets[] = {&state.page, &state.speed, &state.step};
     for (qsizetype i = 0; i < 3 && i < lines.size(); ++i) {
         if (const auto value = ParseNumber(lines[i]))
             *targets[i] = *value;

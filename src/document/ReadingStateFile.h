@@ -7,9 +7,9 @@
 // seconds per page and the jump width, kept per book id in the "etc" folder
 // of the data directory.
 struct ReadingState {
-    std::int32_t Page = 0;
-    std::int32_t Speed = 1;
-    std::int32_t Step = 1;
+    std::int32_t page = 0;
+    std::int32_t speed = 1;
+    std::int32_t step = 1;
 };
 
 // The state file's name, or empty when the id may not name a file (only

@@ -9,7 +9,7 @@
 // LF, never checked) are skipped. Text after the last CR is not a line.
 struct CrLine {
     QStringView text;
-    qsizetype next = 0;  // where the following line starts, never past the end
+    qsizetype next = 0; // where the following line starts, never past the end
 };
 
 // The line that starts at pos, or nothing when no CR follows pos.

@@ -2,28 +2,24 @@
 
 #include "editor/FrequentCategories.h"
 
-CCategoryChooser::CCategoryChooser(QLineEdit *field, QWidget *owner)
-    : field_(field)
-    , owner_(owner)
-{
-}
+CategoryChooser::CategoryChooser(QLineEdit *field, QWidget *owner) : field_(field), owner_(owner) {}
 
-void CCategoryChooser::OpenCategoryPopup()
+void CategoryChooser::OpenCategoryPopup()
 {
     if (!popup_ || popup_->Ended()) {
         if (frequent_.isEmpty())
             LoadFrequentCategories(frequent_);
-        popup_ = new CPopListBox(field_, frequent_, owner_);
+        popup_ = new CategoryPopup(field_, frequent_, owner_);
     }
     popup_->ShowBesideTarget();
 }
 
-void CCategoryChooser::CloseCategoryPopup()
+void CategoryChooser::CloseCategoryPopup()
 {
     if (!popup_ || popup_->Ended())
         return;
     frequent_ = popup_->Categories();
-    CPopListBox *popup = popup_;
+    CategoryPopup *popup = popup_;
     popup_ = nullptr;
     popup->RequestClose();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/PopListBox.h"
+#include "editor/CategoryPopup.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -11,11 +11,11 @@ class QWidget;
 // The category field's helper on the book information form: it holds the
 // frequent categories and the one pop-up, opens the pop-up beside the field
 // and takes the categories back when the form closes it.
-class CCategoryChooser {
+class CategoryChooser {
 public:
     // `field` is the category field; `owner` the window the pop-up may not
     // outlive.
-    CCategoryChooser(QLineEdit *field, QWidget *owner);
+    CategoryChooser(QLineEdit *field, QWidget *owner);
 
     QStringList &FrequentCategories() { return frequent_; }
     const QStringList &FrequentCategories() const { return frequent_; }
@@ -28,11 +28,11 @@ public:
     // writes the ticked categories into the field. Nothing without a pop-up.
     void CloseCategoryPopup();
 
-    CPopListBox *Popup() const { return popup_; }
+    CategoryPopup *Popup() const { return popup_; }
 
 private:
     QLineEdit *field_;
     QWidget *owner_;
     QStringList frequent_;
-    QPointer<CPopListBox> popup_;
+    QPointer<CategoryPopup> popup_;
 };

@@ -43,10 +43,7 @@ CoverDescription ReadDescription(const char *p)
     return d;
 }
 
-bool IsReadableDepth(quint16 bits)
-{
-    return bits == 1 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-}
+bool IsReadableDepth(quint16 bits) { return bits == 1 || bits == 8 || bits == 16 || bits == 24 || bits == 32; }
 
 bool IsSound(const CoverDescription &d)
 {
@@ -90,8 +87,7 @@ void ConvertRow(const quint8 *row, int width, quint16 bits, QRgb *out)
         for (int x = 0; x < width; ++x)
             out[x] = (row[x / 8] >> (7 - x % 8)) & 1 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 } // namespace
@@ -100,7 +96,8 @@ QByteArray CoverBytesFromBitmap(const QImage &bitmap)
 {
     if (bitmap.isNull())
         return {};
-    const QImage image = bitmap.format() == QImage::Format_RGB32 ? bitmap : bitmap.convertToFormat(QImage::Format_RGB32);
+    const QImage image =
+        bitmap.format() == QImage::Format_RGB32 ? bitmap : bitmap.convertToFormat(QImage::Format_RGB32);
     const qint32 width = image.width();
     const qint32 height = image.height();
     const qint32 rowBytes = width * 4;
@@ -160,7 +157,4 @@ QString CoverTextFromBitmap(const QImage &bitmap)
     return bytes.isEmpty() ? QString() : EncodeBase64Text(bytes);
 }
 
-std::optional<QImage> CoverBitmapFromText(QStringView text)
-{
-    return CoverBitmapFromBytes(DecodeBase64Text(text));
-}
+std::optional<QImage> CoverBitmapFromText(QStringView text) { return CoverBitmapFromBytes(DecodeBase64Text(text)); }

@@ -7,10 +7,7 @@
 namespace {
 const QString kCountKey = QStringLiteral("CategoryCount");
 
-QString CategoryKey(int i)
-{
-    return QStringLiteral("category%1").arg(i);
-}
+QString CategoryKey(int i) { return QStringLiteral("category%1").arg(i); }
 } // namespace
 
 void LoadFrequentCategories(QStringList &list)

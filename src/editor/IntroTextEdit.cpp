@@ -8,8 +8,7 @@
 #include <QMenu>
 #include <QTextCursor>
 
-IntroTextEdit::IntroTextEdit(QWidget *parent)
-    : QTextEdit(parent)
+IntroTextEdit::IntroTextEdit(QWidget *parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
     setLineWrapMode(QTextEdit::NoWrap);
@@ -28,16 +27,26 @@ IntroTextEdit::IntroTextEdit(QWidget *parent)
     };
     bold_ = makeAction(QStringLiteral("粗体"), QKeySequence(Qt::CTRL | Qt::Key_B), &IntroTextEdit::ToggleBold);
     italic_ = makeAction(QStringLiteral("斜体"), QKeySequence(Qt::CTRL | Qt::Key_I), &IntroTextEdit::ToggleItalic);
-    underline_ = makeAction(QStringLiteral("下划线"), QKeySequence(Qt::CTRL | Qt::Key_U), &IntroTextEdit::ToggleUnderline);
+    underline_ =
+        makeAction(QStringLiteral("下划线"), QKeySequence(Qt::CTRL | Qt::Key_U), &IntroTextEdit::ToggleUnderline);
 }
 
 void IntroTextEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->modifiers() == Qt::ControlModifier) {
         switch (event->key()) {
-        case Qt::Key_B: ToggleBold(); event->accept(); return;
-        case Qt::Key_I: ToggleItalic(); event->accept(); return;
-        case Qt::Key_U: ToggleUnderline(); event->accept(); return;
+        case Qt::Key_B:
+            ToggleBold();
+            event->accept();
+            return;
+        case Qt::Key_I:
+            ToggleItalic();
+            event->accept();
+            return;
+        case Qt::Key_U:
+            ToggleUnderline();
+            event->accept();
+            return;
         default: break;
         }
     }

@@ -1,11 +1,12 @@
 #include "editor/PictureDialogFilter.h"
 
-#include "platform/PictureFileFilters.h"
+#include "ui/PictureFileFilters.h"
 
 QStringList PictureDialogNameFilters()
 {
     QStringList filters;
     for (const FileDialogFilter &filter : PictureDialogFilters())
-        filters.append(filter.text + QStringLiteral(" (") + FilterPatterns(filter).join(QLatin1Char(' ')) + QLatin1Char(')'));
+        filters.append(filter.text + QStringLiteral(" (") + FilterPatterns(filter).join(QLatin1Char(' '))
+                       + QLatin1Char(')'));
     return filters;
 }

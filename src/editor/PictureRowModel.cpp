@@ -1,10 +1,9 @@
 #include "editor/PictureRowModel.h"
 
-#include "platform/StringTable.h"
+#include "ui/StringTable.h"
 
 PictureRowModel::PictureRowModel(QObject *parent)
-    : QAbstractTableModel(parent)
-    , headers_{QStringLiteral("#"), LoadString(137), LoadString(138), LoadString(139)}
+    : QAbstractTableModel(parent), headers_{QStringLiteral("#"), LoadString(137), LoadString(138), LoadString(139)}
 {
 }
 

@@ -76,7 +76,7 @@ qsizetype TakeAddAnchor(PictureRows &rows, AddMode mode)
 bool PathFitsBookFile(const QString &path)
 {
     return !path.isEmpty() && !path.contains(QLatin1Char('\r')) && !path.contains(QLatin1Char('\n'))
-        && !path.contains(QLatin1Char('>'));
+           && !path.contains(QLatin1Char('>'));
 }
 
 qsizetype AddPictureRows(PictureRows &rows, qsizetype anchor, const QStringList &paths, const QString &compileTime,

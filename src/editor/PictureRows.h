@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/PictureHolder.h"
+#include "formats/PictureHolder.h"
 
 #include <QList>
 #include <QString>

@@ -6,7 +6,7 @@
 #include "document/PicturePath.h"
 #include "document/ReadingStateFile.h"
 #include "viewer/PageView.h"
-#include "viewer/ReadPropDlg.h"
+#include "viewer/ReadingParametersDialog.h"
 
 #include <QLineEdit>
 
@@ -16,76 +16,76 @@ constexpr qsizetype kMaxPicturePathChars = 4095;
 constexpr qsizetype kPageBoxMaxChars = 255;
 } // namespace
 
-CBookReader::CBookReader()
+BookReader::BookReader()
 {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { OnAutoBrowseTick(); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { OnAutoBrowseTick(); });
 }
 
-CBookReader::~CBookReader() = default;
+BookReader::~BookReader() = default;
 
-void CBookReader::SetBook(const BookDocument *book)
+void BookReader::SetBook(const BookDocument *book)
 {
-    m_book = book;
-    if (PageCount() == 0 && m_view)
-        m_view->ShowNoPicture();
+    book_ = book;
+    if (PageCount() == 0 && view_)
+        view_->ShowNoPicture();
 }
 
-void CBookReader::SetPageBox(QLineEdit *pageBox) { m_pageBox = pageBox; }
+void BookReader::SetPageBox(QLineEdit *pageBox) { pageBox_ = pageBox; }
 
-int CBookReader::PageCount() const { return m_book ? UsablePageCount(*m_book) : 0; }
+int BookReader::PageCount() const { return book_ ? UsablePageCount(*book_) : 0; }
 
-void CBookReader::ShowCurrentPage()
+void BookReader::ShowCurrentPage()
 {
     const int count = PageCount();
-    m_currentPage = NormalisedPage(m_currentPage, count);
+    currentPage_ = NormalisedPage(currentPage_, count);
     if (count == 0) {
-        if (m_view)
-            m_view->ShowNoPicture();
+        if (view_)
+            view_->ShowNoPicture();
         return;
     }
-    ShowPage(m_currentPage);
+    ShowPage(currentPage_);
     TellViewWhatComesNext();
 }
 
-void CBookReader::ShowPage(int page)
+void BookReader::ShowPage(int page)
 {
-    if (!m_view)
+    if (!view_)
         return;
-    QString path = ExpandPicturePath(m_book->Pictures.at(page).Path);
+    QString path = ExpandPicturePath(book_->pictures.at(page).path);
     if (path.size() > kMaxPicturePathChars)
         path.clear();
-    m_view->ShowPicture(path);
+    view_->ShowPicture(path);
 }
 
-void CBookReader::TellViewWhatComesNext()
+void BookReader::TellViewWhatComesNext()
 {
-    if (!m_view)
+    if (!view_)
         return;
     // Reading goes forward far more often than back; the jump target comes
     // last because jumps are the rarest turn.
     const int count = PageCount();
     QStringList paths;
     for (PageMove move : {PageMove::Next, PageMove::Previous, PageMove::JumpForward}) {
-        const int page = PageAfterMove(move, m_currentPage, m_step, count);
-        if (page == m_currentPage)
+        const int page = PageAfterMove(move, currentPage_, step_, count);
+        if (page == currentPage_)
             continue;
-        const QString path = ExpandPicturePath(m_book->Pictures.at(page).Path);
+        const QString path = ExpandPicturePath(book_->pictures.at(page).path);
         if (path.size() <= kMaxPicturePathChars && !paths.contains(path))
             paths.append(path);
     }
-    m_view->ExpectPictures(paths);
+    view_->ExpectPictures(paths);
 }
 
-void CBookReader::Move(PageMove move)
+void BookReader::Move(PageMove move)
 {
     const int count = PageCount();
     if (count == 0)
         return;
-    m_currentPage = PageAfterMove(move, m_currentPage, m_step, count);
+    currentPage_ = PageAfterMove(move, currentPage_, step_, count);
     ShowCurrentPage();
 }
 
-bool CBookReader::Navigate(PageMove move)
+bool BookReader::Navigate(PageMove move)
 {
     if (PageCount() == 0 || !IsReadMode())
         return false;
@@ -94,105 +94,106 @@ bool CBookReader::Navigate(PageMove move)
     return true;
 }
 
-void CBookReader::UpdatePageBox()
+void BookReader::UpdatePageBox()
 {
-    if (!m_pageBox)
+    if (!pageBox_)
         return;
     const int count = PageCount();
-    m_pageBox->setText(count > 0 ? QString::asprintf("%i/%i", m_currentPage + 1, count) : QStringLiteral("0/0"));
+    pageBox_->setText(count > 0 ? QString::asprintf("%i/%i", currentPage_ + 1, count) : QStringLiteral("0/0"));
 }
 
-bool CBookReader::ToggleAutoBrowse()
+bool BookReader::ToggleAutoBrowse()
 {
     if (PageCount() == 0 || !IsReadMode())
         return false;
-    if (m_autoBrowsing) {
+    if (autoBrowsing_) {
         StopAutoBrowse();
     } else {
-        m_autoBrowsing = true;
-        m_timer.start(AutoBrowseIntervalMs(m_speed));
+        autoBrowsing_ = true;
+        timer_.start(AutoBrowseIntervalMs(speed_));
     }
     return true;
 }
 
-void CBookReader::StopAutoBrowse()
+void BookReader::StopAutoBrowse()
 {
-    m_autoBrowsing = false;
-    m_timer.stop();
+    autoBrowsing_ = false;
+    timer_.stop();
 }
 
-void CBookReader::OnAutoBrowseTick()
+void BookReader::OnAutoBrowseTick()
 {
     // A speed of 0 or less stops the ticks but leaves the flag on, so the
     // reading bar goes on showing auto-browse as running until switched off.
-    if (m_speed <= 0) {
-        m_timer.stop();
+    if (speed_ <= 0) {
+        timer_.stop();
         return;
     }
     NextPage();
     UpdatePageBox();
 }
 
-void CBookReader::OnRedisplay()
+void BookReader::OnRedisplay()
 {
-    if (m_view)
-        m_view->ApplyTypedZoom();
-    if (!m_pageBox || !m_book)
+    if (view_)
+        view_->ApplyTypedZoom();
+    if (!pageBox_ || !book_)
         return;
-    const std::optional<int> page = TypedPageTarget(QStringView(m_pageBox->text()).left(kPageBoxMaxChars), m_currentPage, PageCount());
+    const std::optional<int> page =
+        TypedPageTarget(QStringView(pageBox_->text()).left(kPageBoxMaxChars), currentPage_, PageCount());
     if (!page)
         return;
-    m_currentPage = *page;
+    currentPage_ = *page;
     ShowCurrentPage();
     UpdatePageBox();
 }
 
-bool CBookReader::OnReadingParameters(QWidget *owner)
+bool BookReader::OnReadingParameters(QWidget *owner)
 {
-    CReadPropDlg dialog(owner);
-    dialog.SetValues(m_step, m_speed, m_view && m_view->BorderShown(), m_view && m_view->Centred());
+    ReadingParametersDialog dialog(owner);
+    dialog.SetValues(step_, speed_, view_ && view_->BorderShown(), view_ && view_->Centred());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     ApplyReadingParameters(dialog.StepText(), dialog.SpeedText(), dialog.BorderChecked(), dialog.CentreChecked());
     return true;
 }
 
-void CBookReader::ApplyReadingParameters(QStringView stepText, QStringView speedText, bool border, bool centre)
+void BookReader::ApplyReadingParameters(QStringView stepText, QStringView speedText, bool border, bool centre)
 {
     if (const std::optional<std::int32_t> step = ParseNumber(stepText.left(kPageBoxMaxChars)))
-        m_step = *step;
+        step_ = *step;
     if (const std::optional<std::int32_t> speed = ParseNumber(speedText.left(kPageBoxMaxChars)))
-        m_speed = *speed;
-    if (m_view)
-        m_view->SetBorderAndCentre(border, centre);
-    if (m_autoBrowsing) {
-        m_timer.stop();
-        m_timer.start(AutoBrowseIntervalMs(m_speed));
+        speed_ = *speed;
+    if (view_)
+        view_->SetBorderAndCentre(border, centre);
+    if (autoBrowsing_) {
+        timer_.stop();
+        timer_.start(AutoBrowseIntervalMs(speed_));
     }
 }
 
-void CBookReader::OnIdle()
+void BookReader::OnIdle()
 {
-    if (m_autoBrowsing && !IsReadMode())
+    if (autoBrowsing_ && !IsReadMode())
         StopAutoBrowse();
 }
 
-bool CBookReader::SaveReadingState() const
+bool BookReader::SaveReadingState() const
 {
-    if (!m_book)
+    if (!book_)
         return false;
-    return SaveReadingStateFile(DataDirectory(), m_book->BookId, ReadingState{m_currentPage, m_speed, m_step});
+    return SaveReadingStateFile(DataDirectory(), book_->bookId, ReadingState{currentPage_, speed_, step_});
 }
 
-bool CBookReader::LoadReadingState()
+bool BookReader::LoadReadingState()
 {
-    if (!m_book)
+    if (!book_)
         return false;
-    ReadingState state{m_currentPage, m_speed, m_step};
-    if (!LoadReadingStateFile(DataDirectory(), m_book->BookId, state))
+    ReadingState state{currentPage_, speed_, step_};
+    if (!LoadReadingStateFile(DataDirectory(), book_->bookId, state))
         return false;
-    m_currentPage = state.Page;
-    m_speed = state.Speed;
-    m_step = state.Step;
+    currentPage_ = state.page;
+    speed_ = state.speed;
+    step_ = state.step;
     return true;
 }

@@ -22,31 +22,31 @@ class QWidget;
 // their entries, and state files may hold any page: the reader pages only
 // through the entries that exist (see UsablePageCount), so no entry past the
 // end is ever shown.
-class CBookReader {
+class BookReader {
 public:
-    CBookReader();
-    ~CBookReader();
-    CBookReader(const CBookReader &) = delete;
-    CBookReader &operator=(const CBookReader &) = delete;
+    BookReader();
+    ~BookReader();
+    BookReader(const BookReader &) = delete;
+    BookReader &operator=(const BookReader &) = delete;
 
     // A book without pages (a new one, or one opened empty) empties the
     // view at once: the previous book's page must not stay on screen.
     void SetBook(const BookDocument *book);
-    const BookDocument *Book() const { return m_book; }
-    void SetView(PageView *view) { m_view = view; }
+    const BookDocument *Book() const { return book_; }
+    void SetView(PageView *view) { view_ = view; }
     void SetPageBox(QLineEdit *pageBox);
     // Tells whether the frame is in read mode; without one it always is.
-    void SetReadModeQuery(std::function<bool()> isReadMode) { m_isReadMode = std::move(isReadMode); }
+    void SetReadModeQuery(std::function<bool()> isReadMode) { isReadMode_ = std::move(isReadMode); }
 
-    int CurrentPage() const { return m_currentPage; }
-    void SetCurrentPage(int page) { m_currentPage = page; }
-    std::int32_t Speed() const { return m_speed; }
-    void SetSpeed(std::int32_t speed) { m_speed = speed; }
-    std::int32_t Step() const { return m_step; }
-    void SetStep(std::int32_t step) { m_step = step; }
-    bool IsAutoBrowsing() const { return m_autoBrowsing; }
-    bool IsTimerRunning() const { return m_timer.isActive(); }
-    int TimerInterval() const { return m_timer.interval(); }
+    int CurrentPage() const { return currentPage_; }
+    void SetCurrentPage(int page) { currentPage_ = page; }
+    std::int32_t Speed() const { return speed_; }
+    void SetSpeed(std::int32_t speed) { speed_ = speed; }
+    std::int32_t Step() const { return step_; }
+    void SetStep(std::int32_t step) { step_ = step; }
+    bool IsAutoBrowsing() const { return autoBrowsing_; }
+    bool IsTimerRunning() const { return timer_.isActive(); }
+    int TimerInterval() const { return timer_.interval(); }
     int PageCount() const;
 
     void ShowCurrentPage();
@@ -79,15 +79,15 @@ private:
     void Move(PageMove move);
     void ShowPage(int page);
     void TellViewWhatComesNext();
-    bool IsReadMode() const { return !m_isReadMode || m_isReadMode(); }
+    bool IsReadMode() const { return !isReadMode_ || isReadMode_(); }
 
-    const BookDocument *m_book = nullptr;
-    PageView *m_view = nullptr;
-    QPointer<QLineEdit> m_pageBox;
-    std::function<bool()> m_isReadMode;
-    QTimer m_timer;
-    bool m_autoBrowsing = false;
-    int m_currentPage = 0;
-    std::int32_t m_speed = 1;
-    std::int32_t m_step = 1;
+    const BookDocument *book_ = nullptr;
+    PageView *view_ = nullptr;
+    QPointer<QLineEdit> pageBox_;
+    std::function<bool()> isReadMode_;
+    QTimer timer_;
+    bool autoBrowsing_ = false;
+    int currentPage_ = 0;
+    std::int32_t speed_ = 1;
+    std::int32_t step_ = 1;
 };

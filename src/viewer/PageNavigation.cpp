@@ -12,8 +12,9 @@ constexpr int kPageBoxMaxChars = 255;
 
 int UsablePageCount(const BookDocument &book)
 {
-    const qsizetype entries = book.Pictures.size();
-    return int(std::clamp<qsizetype>(book.PictureCount, 0, std::min<qsizetype>(entries, std::numeric_limits<int>::max())));
+    const qsizetype entries = book.pictures.size();
+    return int(
+        std::clamp<qsizetype>(book.pictureCount, 0, std::min<qsizetype>(entries, std::numeric_limits<int>::max())));
 }
 
 int PageAfterMove(PageMove move, int current, int step, int pageCount)
@@ -36,10 +37,7 @@ int PageAfterMove(PageMove move, int current, int step, int pageCount)
     return int(target);
 }
 
-int NormalisedPage(int current, int pageCount)
-{
-    return current < 0 || current >= pageCount ? 0 : current;
-}
+int NormalisedPage(int current, int pageCount) { return current < 0 || current >= pageCount ? 0 : current; }
 
 std::optional<int> TypedPageTarget(QStringView typed, int current, int pageCount)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DecodedPicture.h"
+#include "formats/DecodedPicture.h"
 
 #include <QImage>
 #include <QSize>
@@ -14,10 +14,10 @@
 // The natural size is always that of the full picture: every number of the
 // zoom arithmetic is computed from it.
 struct PagePicture {
-    QSize pixelSize;       // natural size in screen pixels, both sides >= 1
-    QImage raster;         // decoded pixels (RGB32, or premultiplied ARGB32 with alpha); null for vectors
-    std::shared_ptr<const DecodedPicture> vector;  // metafiles: drawn as vectors at any zoom
-    QImage displayCopy;    // raster smoothly scaled to the size it was expected to be shown at
+    QSize pixelSize; // natural size in screen pixels, both sides >= 1
+    QImage raster;   // decoded pixels (RGB32, or premultiplied ARGB32 with alpha); null for vectors
+    std::shared_ptr<const DecodedPicture> vector; // metafiles: drawn as vectors at any zoom
+    QImage displayCopy;                           // raster smoothly scaled to the size it was expected to be shown at
 
     bool IsVector() const { return vector != nullptr; }
     // Whether the raster holds fewer pixels than the picture has.

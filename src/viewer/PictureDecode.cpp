@@ -1,11 +1,11 @@
 #include "viewer/PictureDecode.h"
 
 #include "document/FileIo.h"
-#include "platform/EmfHeader.h"
-#include "platform/Himetric.h"
-#include "platform/PictureDecoder.h"
-#include "platform/RasterPicture.h"
-#include "platform/WmfPicture.h"
+#include "formats/Himetric.h"
+#include "formats/PictureDecoder.h"
+#include "formats/emf/EmfHeader.h"
+#include "formats/raster/RasterPicture.h"
+#include "formats/wmf/WmfPicture.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -52,10 +52,10 @@ bool InterlacedPng(const QByteArray &bytes)
 
 // How a raster picture is decoded for the view, from its header.
 struct RasterPlan {
-    QSize stored;        // as the file holds it, before any EXIF turn
-    QSize shown;         // after the turn: the natural size
-    QSize scaled;        // the size asked of the reader (stored orientation); invalid: every pixel
-    bool codecReduces = false;  // the codec makes the scaled size without holding every pixel
+    QSize stored;              // as the file holds it, before any EXIF turn
+    QSize shown;               // after the turn: the natural size
+    QSize scaled;              // the size asked of the reader (stored orientation); invalid: every pixel
+    bool codecReduces = false; // the codec makes the scaled size without holding every pixel
 };
 
 // Nothing for formats decoded whole by the picture holder's decoder (icons
@@ -122,9 +122,9 @@ std::optional<QImage> DecodeRasterForView(const QByteArray &bytes, const DecodeR
 
 } // namespace
 
-QSize ExpectedDisplaySize(const CZoomScrollImpl &layout, QSize pixelSize)
+QSize ExpectedDisplaySize(const ZoomScrollModel &layout, QSize pixelSize)
 {
-    CZoomScrollImpl probe = layout;
+    ZoomScrollModel probe = layout;
     probe.SetZoomBoxWriter(nullptr);
     probe.PictureLoaded({pixelSize.width(), pixelSize.height()});
     probe.ZoomKeepingCentre(probe.LayoutPicture());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "viewer/PagePicture.h"
-#include "viewer/ZoomScrollImpl.h"
+#include "viewer/ZoomScrollModel.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,16 +14,16 @@
 // pixels than that, and the screen resolution for metafile sizes.
 struct DecodeRequest {
     QString path;
-    CZoomScrollImpl layout;
-    QSize dpi{96, 96};  // the screen's logical resolution (ScreenLogicalDpi)
-    bool fullResolution = false;  // a zoom needs every pixel
-    QSize displaySize;  // when valid, the size the page is drawn at, whatever the layout says
+    ZoomScrollModel layout;
+    QSize dpi{96, 96};           // the screen's logical resolution (ScreenLogicalDpi)
+    bool fullResolution = false; // a zoom needs every pixel
+    QSize displaySize;           // when valid, the size the page is drawn at, whatever the layout says
 };
 
 // The window size of the picture rectangle when a picture of the given
 // natural size is shown in a view laid out like `layout` (load, layout,
 // zoom keeping the centre: what showing a page does).
-QSize ExpectedDisplaySize(const CZoomScrollImpl &layout, QSize pixelSize);
+QSize ExpectedDisplaySize(const ZoomScrollModel &layout, QSize pixelSize);
 // The size the request will draw a picture of that natural size at.
 QSize DisplaySizeFor(const DecodeRequest &request, QSize pixelSize);
 

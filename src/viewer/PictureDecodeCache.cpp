@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <atomic>
 
-struct CPictureDecodeCache::Job {
+struct PictureDecodeCache::Job {
     FileKey key;
     DecodeRequest request;
     std::atomic<bool> cancelled{false};
-    bool started = false;  // the rest guarded by the cache's mutex
+    bool started = false; // the rest guarded by the cache's mutex
     bool done = false;
     PagePicturePtr result;
     std::condition_variable finished;
@@ -18,134 +18,134 @@ struct CPictureDecodeCache::Job {
 // The workers are plain threads handed their jobs under the cache's own
 // mutex, so every hand-over is one the thread sanitizer can follow (a
 // QThreadPool hands over inside Qt, which it cannot see into).
-CPictureDecodeCache::CPictureDecodeCache(qint64 byteBudget, int workerThreads)
-    : m_byteBudget(byteBudget), m_workerCount(std::max(1, workerThreads))
+PictureDecodeCache::PictureDecodeCache(qint64 byteBudget, int workerThreads)
+    : byteBudget_(byteBudget), workerCount_(std::max(1, workerThreads))
 {
 }
 
-CPictureDecodeCache::~CPictureDecodeCache()
+PictureDecodeCache::~PictureDecodeCache()
 {
     {
-        std::lock_guard lock(m_mutex);
-        m_closing = true;
-        for (const auto &job : m_jobs)
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+        for (const auto &job : jobs_)
             job->cancelled = true;
     }
-    m_wake.notify_all();
-    for (std::thread &worker : m_workers)
+    wake_.notify_all();
+    for (std::thread &worker : workers_)
         worker.join();
 }
 
-CPictureDecodeCache::FileKey CPictureDecodeCache::KeyFor(const QString &path)
+PictureDecodeCache::FileKey PictureDecodeCache::KeyFor(const QString &path)
 {
     const QFileInfo info(path);
     return FileKey{path, info.exists() ? info.size() : -1, info.exists() ? info.lastModified() : QDateTime()};
 }
 
-PagePicturePtr CPictureDecodeCache::FindLocked(const FileKey &key, const DecodeRequest &request)
+PagePicturePtr PictureDecodeCache::FindLocked(const FileKey &key, const DecodeRequest &request)
 {
-    for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        if (!(m_entries[i].key == key))
+    for (qsizetype i = 0; i < entries_.size(); ++i) {
+        if (!(entries_[i].key == key))
             continue;
-        const PagePicturePtr picture = m_entries[i].picture;
+        const PagePicturePtr picture = entries_[i].picture;
         const bool enough = request.fullResolution
                                 ? !picture->IsReduced()
                                 : ResolutionSuffices(*picture, DisplaySizeFor(request, picture->pixelSize));
         if (!enough)
             return nullptr;
-        m_entries.move(i, m_entries.size() - 1);
+        entries_.move(i, entries_.size() - 1);
         return picture;
     }
     return nullptr;
 }
 
-qint64 CPictureDecodeCache::BytesLocked() const
+qint64 PictureDecodeCache::BytesLocked() const
 {
     qint64 bytes = 0;
-    for (const Entry &e : m_entries)
+    for (const Entry &e : entries_)
         bytes += e.picture->Bytes();
     return bytes;
 }
 
-qint64 CPictureDecodeCache::InUseLocked() const
+qint64 PictureDecodeCache::InUseLocked() const
 {
-    qint64 bytes = BytesLocked() + m_reserved;
-    if (const PagePicturePtr shown = m_shown.lock()) {
-        const bool cached = std::any_of(m_entries.cbegin(), m_entries.cend(),
-                                        [&](const Entry &e) { return e.picture == shown; });
+    qint64 bytes = BytesLocked() + reserved_;
+    if (const PagePicturePtr shown = shown_.lock()) {
+        const bool cached =
+            std::any_of(entries_.cbegin(), entries_.cend(), [&](const Entry &e) { return e.picture == shown; });
         if (!cached)
             bytes += shown->Bytes();
     }
     return bytes;
 }
 
-bool CPictureDecodeCache::MakeRoomLocked(qint64 bytes)
+bool PictureDecodeCache::MakeRoomLocked(qint64 bytes)
 {
     // The page on screen stays: dropping it would free nothing while the
     // view holds it.
-    const PagePicturePtr shown = m_shown.lock();
+    const PagePicturePtr shown = shown_.lock();
     qint64 inUse = InUseLocked();
-    for (qsizetype i = 0; inUse + bytes > m_byteBudget && i < m_entries.size();) {
-        if (m_entries[i].picture == shown) {
+    for (qsizetype i = 0; inUse + bytes > byteBudget_ && i < entries_.size();) {
+        if (entries_[i].picture == shown) {
             ++i;
             continue;
         }
-        inUse -= m_entries[i].picture->Bytes();
-        m_entries.removeAt(i);
+        inUse -= entries_[i].picture->Bytes();
+        entries_.removeAt(i);
     }
-    return inUse + bytes <= m_byteBudget;
+    return inUse + bytes <= byteBudget_;
 }
 
-void CPictureDecodeCache::InsertLocked(const FileKey &key, PagePicturePtr picture)
+void PictureDecodeCache::InsertLocked(const FileKey &key, PagePicturePtr picture)
 {
-    m_entries.removeIf([&](const Entry &e) { return e.key == key; });
+    entries_.removeIf([&](const Entry &e) { return e.key == key; });
     // A picture larger than the whole budget would push out every other
     // page for itself alone.
-    if (picture->Bytes() > m_byteBudget)
+    if (picture->Bytes() > byteBudget_)
         return;
-    m_entries.append(Entry{key, std::move(picture)});
-    const PagePicturePtr shown = m_shown.lock();
+    entries_.append(Entry{key, std::move(picture)});
+    const PagePicturePtr shown = shown_.lock();
     qint64 inUse = InUseLocked();
-    for (qsizetype i = 0; inUse > m_byteBudget && i < m_entries.size() - 1;) {
-        if (m_entries[i].picture == shown) {
+    for (qsizetype i = 0; inUse > byteBudget_ && i < entries_.size() - 1;) {
+        if (entries_[i].picture == shown) {
             ++i;
             continue;
         }
-        inUse -= m_entries[i].picture->Bytes();
-        m_entries.removeAt(i);
+        inUse -= entries_[i].picture->Bytes();
+        entries_.removeAt(i);
     }
 }
 
-PagePicturePtr CPictureDecodeCache::Obtain(const DecodeRequest &request)
+PagePicturePtr PictureDecodeCache::Obtain(const DecodeRequest &request)
 {
     const FileKey key = KeyFor(request.path);
-    std::unique_lock lock(m_mutex);
-    m_shown.reset();
+    std::unique_lock lock(mutex_);
+    shown_.reset();
     if (PagePicturePtr cached = FindLocked(key, request)) {
-        ++m_counters.hits;
-        m_shown = cached;
+        ++counters_.hits;
+        shown_ = cached;
         return cached;
     }
     std::shared_ptr<Job> pending;
-    for (const auto &job : m_jobs)
+    for (const auto &job : jobs_)
         if (job->key == key && !job->cancelled && job->request.fullResolution >= request.fullResolution)
             pending = job;
     if (pending && pending->started) {
-        ++m_counters.waits;
+        ++counters_.waits;
         pending->finished.wait(lock, [&] { return pending->done; });
         if (pending->result
             && ResolutionSuffices(*pending->result, DisplaySizeFor(request, pending->result->pixelSize))) {
-            m_shown = pending->result;
+            shown_ = pending->result;
             return pending->result;
         }
     } else if (pending) {
         // Still queued: decoded here instead of after the jobs before it.
-        m_queue.removeOne(pending);
-        m_jobs.removeOne(pending);
+        queue_.removeOne(pending);
+        jobs_.removeOne(pending);
     }
-    ++m_counters.decodes;
+    ++counters_.decodes;
     // Workers start nothing new until the page on screen is decoded.
-    ++m_screenDecodes;
+    ++screenDecodes_;
     lock.unlock();
 
     PagePicturePtr picture;
@@ -154,82 +154,80 @@ PagePicturePtr CPictureDecodeCache::Obtain(const DecodeRequest &request)
         lock.lock();
         // Without room beside the decodes running, this one waits for them
         // and then runs alone, over the budget if it must.
-        m_changed.wait(lock, [&] { return MakeRoomLocked(cost) || m_running == 0; });
-        m_reserved += cost;
+        changed_.wait(lock, [&] { return MakeRoomLocked(cost) || running_ == 0; });
+        reserved_ += cost;
         lock.unlock();
         picture = DecodePagePictureBytes(*bytes, request);
         lock.lock();
-        m_reserved -= cost;
+        reserved_ -= cost;
         if (picture) {
-            m_shown = picture;
+            shown_ = picture;
             InsertLocked(key, picture);
         }
     } else {
         lock.lock();
     }
-    --m_screenDecodes;
+    --screenDecodes_;
     lock.unlock();
-    m_wake.notify_all();
-    m_changed.notify_all();
+    wake_.notify_all();
+    changed_.notify_all();
     return picture;
 }
 
-void CPictureDecodeCache::Prefetch(const QList<DecodeRequest> &requests)
+void PictureDecodeCache::Prefetch(const QList<DecodeRequest> &requests)
 {
     {
-        std::lock_guard lock(m_mutex);
+        std::lock_guard lock(mutex_);
         QList<FileKey> wanted;
         for (const DecodeRequest &request : requests)
             wanted.append(KeyFor(request.path));
-        for (const auto &job : m_jobs)
+        for (const auto &job : jobs_)
             if (!wanted.contains(job->key))
                 job->cancelled = true;
-        m_queue.removeIf([](const auto &job) { return job->cancelled.load(); });
-        m_jobs.removeIf([](const auto &job) { return job->cancelled && !job->started; });
+        queue_.removeIf([](const auto &job) { return job->cancelled.load(); });
+        jobs_.removeIf([](const auto &job) { return job->cancelled && !job->started; });
 
         for (qsizetype i = 0; i < requests.size(); ++i) {
             if (FindLocked(wanted[i], requests[i]))
                 continue;
-            const bool queued = std::any_of(m_jobs.cbegin(), m_jobs.cend(), [&](const auto &job) {
-                return job->key == wanted[i] && !job->cancelled;
-            });
+            const bool queued = std::any_of(jobs_.cbegin(), jobs_.cend(),
+                                            [&](const auto &job) { return job->key == wanted[i] && !job->cancelled; });
             if (queued)
                 continue;
             auto job = std::make_shared<Job>();
             job->key = wanted[i];
             job->request = requests[i];
             job->request.layout.SetZoomBoxWriter(nullptr);
-            m_jobs.append(job);
-            m_queue.append(job);
+            jobs_.append(job);
+            queue_.append(job);
         }
         // Most wanted first, whenever it was queued.
-        std::stable_sort(m_queue.begin(), m_queue.end(), [&](const auto &a, const auto &b) {
-            return wanted.indexOf(a->key) < wanted.indexOf(b->key);
-        });
-        if (!m_queue.isEmpty())
-            while (int(m_workers.size()) < m_workerCount)
-                m_workers.emplace_back([this] { WorkerLoop(); });
+        std::stable_sort(queue_.begin(), queue_.end(),
+                         [&](const auto &a, const auto &b) { return wanted.indexOf(a->key) < wanted.indexOf(b->key); });
+        if (!queue_.isEmpty())
+            while (int(workers_.size()) < workerCount_)
+                workers_.emplace_back([this] { WorkerLoop(); });
     }
-    m_wake.notify_all();
+    wake_.notify_all();
 }
 
-void CPictureDecodeCache::WorkerLoop()
+void PictureDecodeCache::WorkerLoop()
 {
-    std::unique_lock lock(m_mutex);
+    std::unique_lock lock(mutex_);
     for (;;) {
-        m_wake.wait(lock, [&] { return m_closing || (!m_queue.isEmpty() && m_screenDecodes == 0); });
-        if (m_closing)
+        wake_.wait(lock, [&] { return closing_ || (!queue_.isEmpty() && screenDecodes_ == 0); });
+        if (closing_)
             return;
-        const std::shared_ptr<Job> job = m_queue.takeFirst();
+        const std::shared_ptr<Job> job = queue_.takeFirst();
         job->started = true;
-        ++m_running;
+        ++running_;
         lock.unlock();
         RunJob(job);
         lock.lock();
     }
 }
 
-void CPictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
+void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
 {
     std::optional<QByteArray> bytes;
     if (!job->cancelled)
@@ -239,49 +237,49 @@ void CPictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
     {
         // A page that cannot fit now is not decoded ahead at all: it is
         // decoded when it is shown.
-        std::lock_guard lock(m_mutex);
+        std::lock_guard lock(mutex_);
         fits = bytes && !job->cancelled && MakeRoomLocked(cost);
         if (fits)
-            m_reserved += cost;
+            reserved_ += cost;
     }
     PagePicturePtr picture;
     if (fits)
         picture = DecodePagePictureBytes(*bytes, job->request);
     {
-        std::lock_guard lock(m_mutex);
+        std::lock_guard lock(mutex_);
         if (fits)
-            m_reserved -= cost;
-        --m_running;
+            reserved_ -= cost;
+        --running_;
         job->result = picture;
         job->done = true;
         if (picture && !job->cancelled)
             InsertLocked(job->key, picture);
-        m_jobs.removeOne(job);
+        jobs_.removeOne(job);
     }
     job->finished.notify_all();
-    m_changed.notify_all();
+    changed_.notify_all();
 }
 
-void CPictureDecodeCache::WaitForWorkers()
+void PictureDecodeCache::WaitForWorkers()
 {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [&] { return m_queue.isEmpty() && m_running == 0; });
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return queue_.isEmpty() && running_ == 0; });
 }
 
-int CPictureDecodeCache::CachedCount() const
+int PictureDecodeCache::CachedCount() const
 {
-    std::lock_guard lock(m_mutex);
-    return int(m_entries.size());
+    std::lock_guard lock(mutex_);
+    return int(entries_.size());
 }
 
-qint64 CPictureDecodeCache::CachedBytes() const
+qint64 PictureDecodeCache::CachedBytes() const
 {
-    std::lock_guard lock(m_mutex);
+    std::lock_guard lock(mutex_);
     return BytesLocked();
 }
 
-CPictureDecodeCache::Counters CPictureDecodeCache::Statistics() const
+PictureDecodeCache::Counters PictureDecodeCache::Statistics() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_counters;
+    std::lock_guard lock(mutex_);
+    return counters_;
 }

@@ -25,14 +25,14 @@
 // prefetch that does not fit is skipped; the page on screen is decoded
 // alone when it does not fit beside the others, even over the budget, but is
 // not kept past it. Least recently used pictures go first.
-class CPictureDecodeCache {
+class PictureDecodeCache {
 public:
     static constexpr qint64 kDefaultByteBudget = 384ll * 1024 * 1024;
 
-    explicit CPictureDecodeCache(qint64 byteBudget = kDefaultByteBudget, int workerThreads = 2);
-    ~CPictureDecodeCache();
-    CPictureDecodeCache(const CPictureDecodeCache &) = delete;
-    CPictureDecodeCache &operator=(const CPictureDecodeCache &) = delete;
+    explicit PictureDecodeCache(qint64 byteBudget = kDefaultByteBudget, int workerThreads = 2);
+    ~PictureDecodeCache();
+    PictureDecodeCache(const PictureDecodeCache &) = delete;
+    PictureDecodeCache &operator=(const PictureDecodeCache &) = delete;
 
     // The picture for the page shown now, as if decoded right here: a cached
     // one with enough pixels, else the one a worker is decoding (waited
@@ -80,19 +80,19 @@ private:
     void WorkerLoop();
     void RunJob(const std::shared_ptr<Job> &job);
 
-    const qint64 m_byteBudget;
-    const int m_workerCount;
-    std::vector<std::thread> m_workers;  // started with the first prefetch
-    mutable std::mutex m_mutex;
-    std::condition_variable m_wake;     // a job was queued, the screen is free, or the cache closes
-    std::condition_variable m_changed;  // a decode ended: room may have come free
-    QList<Entry> m_entries;  // most recently used last
-    QList<std::shared_ptr<Job>> m_queue;  // waiting for a worker, most wanted first
-    QList<std::shared_ptr<Job>> m_jobs;   // queued or running
-    std::weak_ptr<const PagePicture> m_shown;  // the page last handed to the screen
-    qint64 m_reserved = 0;  // peak bytes of the decodes running now
-    int m_running = 0;      // workers busy with a job
-    int m_screenDecodes = 0;  // decodes for the screen under way: workers start nothing new
-    bool m_closing = false;
-    Counters m_counters;
+    const qint64 byteBudget_;
+    const int workerCount_;
+    std::vector<std::thread> workers_; // started with the first prefetch
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;           // a job was queued, the screen is free, or the cache closes
+    std::condition_variable changed_;        // a decode ended: room may have come free
+    QList<Entry> entries_;                   // most recently used last
+    QList<std::shared_ptr<Job>> queue_;      // waiting for a worker, most wanted first
+    QList<std::shared_ptr<Job>> jobs_;       // queued or running
+    std::weak_ptr<const PagePicture> shown_; // the page last handed to the screen
+    qint64 reserved_ = 0;                    // peak bytes of the decodes running now
+    int running_ = 0;                        // workers busy with a job
+    int screenDecodes_ = 0;                  // decodes for the screen under way: workers start nothing new
+    bool closing_ = false;
+    Counters counters_;
 };

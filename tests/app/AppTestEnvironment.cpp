@@ -16,8 +16,8 @@ public:
         if (!QCoreApplication::instance())
             app_ = new QApplication(argc_, argv_);
         folders_ = new ScratchDir;
-        SetApplicationDirectory(folders_->file(QStringLiteral("bin")));
-        SetDataDirectory(folders_->file(QStringLiteral("data")));
+        SetApplicationDirectory(folders_->FilePath(QStringLiteral("bin")));
+        SetDataDirectory(folders_->FilePath(QStringLiteral("data")));
     }
 
 private:

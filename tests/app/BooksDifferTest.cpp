@@ -1,8 +1,8 @@
 // Which differences between the form's book and the saved book count as a
 // change.
 
-#include "TestFiles.h"
 #include "app/BooksDiffer.h"
+#include "TestFiles.h"
 #include "app/RecentFilesMenu.h"
 #include "document/BookDocument.h"
 
@@ -14,15 +14,15 @@ namespace {
 BookDocument SavedBook()
 {
     BookDocument book = BookDocument::MakeNew();
-    book.Title = QStringLiteral("标题");
-    book.Author = QStringLiteral("作者");
-    book.Category = QStringLiteral("童话");
-    book.Rating = 3;
-    book.Cover = QStringLiteral("Q292ZXI=");
-    book.Intro = QStringLiteral("SW50cm8=");
-    book.Pictures = {PictureEntry(QStringLiteral("/p/1.bmp"), QStringLiteral("2026-1-1 10:00"), 5),
+    book.title = QStringLiteral("标题");
+    book.author = QStringLiteral("作者");
+    book.category = QStringLiteral("童话");
+    book.rating = 3;
+    book.cover = QStringLiteral("Q292ZXI=");
+    book.intro = QStringLiteral("SW50cm8=");
+    book.pictures = {PictureEntry(QStringLiteral("/p/1.bmp"), QStringLiteral("2026-1-1 10:00"), 5),
                      PictureEntry(QStringLiteral("/p/2.bmp"), QStringLiteral("2026-1-1 10:01"), 6)};
-    book.PictureCount = 2;
+    book.pictureCount = 2;
     return book;
 }
 
@@ -46,23 +46,23 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, BooksDifferCases,
     ::testing::Values(
         DiffCase{"Same", [](BookDocument &) {}, false},
-        DiffCase{"FileType", [](BookDocument &b) { b.FileType = QStringLiteral("x"); }, true},
-        DiffCase{"Version", [](BookDocument &b) { b.Version = QStringLiteral("2.0"); }, true},
-        DiffCase{"TitleCase", [](BookDocument &b) { b.Title = QStringLiteral("Title"); }, true},
-        DiffCase{"Author", [](BookDocument &b) { b.Author.clear(); }, true},
-        DiffCase{"Category", [](BookDocument &b) { b.Category += QLatin1Char(' '); }, true},
-        DiffCase{"Reserved", [](BookDocument &b) { b.Reserved = QStringLiteral("r"); }, true},
-        DiffCase{"Intro", [](BookDocument &b) { b.Intro = QStringLiteral("sw50cm8="); }, true},
-        DiffCase{"Cover", [](BookDocument &b) { b.Cover.clear(); }, true},
-        DiffCase{"Rating", [](BookDocument &b) { b.Rating = 4; }, true},
-        DiffCase{"PictureCount", [](BookDocument &b) { b.PictureCount = 3; }, true},
-        DiffCase{"PathAtAPosition", [](BookDocument &b) { b.Pictures[1].Path = QStringLiteral("/p/3.bmp"); }, true},
-        DiffCase{"MissingPosition", [](BookDocument &b) { b.Pictures.removeLast(); }, true},
-        DiffCase{"BookIdIgnored", [](BookDocument &b) { b.BookId = QStringLiteral("1"); }, false},
-        DiffCase{"CompileTimeIgnored", [](BookDocument &b) { b.Pictures[0].CompileTime = QStringLiteral("x"); }, false},
-        DiffCase{"FileSizeIgnored", [](BookDocument &b) { b.Pictures[0].FileSize = 99; }, false},
+        DiffCase{"FileType", [](BookDocument &b) { b.fileType = QStringLiteral("x"); }, true},
+        DiffCase{"Version", [](BookDocument &b) { b.version = QStringLiteral("2.0"); }, true},
+        DiffCase{"TitleCase", [](BookDocument &b) { b.title = QStringLiteral("Title"); }, true},
+        DiffCase{"Author", [](BookDocument &b) { b.author.clear(); }, true},
+        DiffCase{"Category", [](BookDocument &b) { b.category += QLatin1Char(' '); }, true},
+        DiffCase{"Reserved", [](BookDocument &b) { b.reserved = QStringLiteral("r"); }, true},
+        DiffCase{"Intro", [](BookDocument &b) { b.intro = QStringLiteral("sw50cm8="); }, true},
+        DiffCase{"Cover", [](BookDocument &b) { b.cover.clear(); }, true},
+        DiffCase{"Rating", [](BookDocument &b) { b.rating = 4; }, true},
+        DiffCase{"PictureCount", [](BookDocument &b) { b.pictureCount = 3; }, true},
+        DiffCase{"PathAtAPosition", [](BookDocument &b) { b.pictures[1].path = QStringLiteral("/p/3.bmp"); }, true},
+        DiffCase{"MissingPosition", [](BookDocument &b) { b.pictures.removeLast(); }, true},
+        DiffCase{"BookIdIgnored", [](BookDocument &b) { b.bookId = QStringLiteral("1"); }, false},
+        DiffCase{"CompileTimeIgnored", [](BookDocument &b) { b.pictures[0].compileTime = QStringLiteral("x"); }, false},
+        DiffCase{"FileSizeIgnored", [](BookDocument &b) { b.pictures[0].fileSize = 99; }, false},
         DiffCase{"ExtraPictureIgnored",
-                 [](BookDocument &b) { b.Pictures.append(PictureEntry(QStringLiteral("/p/9.bmp"), QString(), 1)); },
+                 [](BookDocument &b) { b.pictures.append(PictureEntry(QStringLiteral("/p/9.bmp"), QString(), 1)); },
                  false}),
     [](const auto &info) { return std::string(info.param.name); });
 

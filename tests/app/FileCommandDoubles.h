@@ -16,10 +16,7 @@
 
 // Book ids come from the millisecond tick count, so two books made within one
 // millisecond share an id; tests that expect a new id wait for the next tick.
-inline void NextMillisecond()
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-}
+inline void NextMillisecond() { std::this_thread::sleep_for(std::chrono::milliseconds(2)); }
 
 // Answers dialogs and message boxes from queues, as a user would; an empty
 // queue cancels the dialog or presses the box's last button.
@@ -72,14 +69,14 @@ public:
     BookDocument CollectBook() const override
     {
         BookDocument book = BookDocument::MakeNew();
-        book.Title = shown.Title;
-        book.Author = shown.Author;
-        book.Category = shown.Category;
-        book.Rating = shown.Rating;
-        book.Cover = shown.Cover;
-        book.Intro = shown.Intro;
-        book.Pictures = shown.Pictures;
-        book.PictureCount = shown.PictureCount;
+        book.title = shown.title;
+        book.author = shown.author;
+        book.category = shown.category;
+        book.rating = shown.rating;
+        book.cover = shown.cover;
+        book.intro = shown.intro;
+        book.pictures = shown.pictures;
+        book.pictureCount = shown.pictureCount;
         return book;
     }
     void FillFromBook(const BookDocument &book) override
@@ -87,7 +84,7 @@ public:
         shown = book;
         ++fills;
     }
-    QString TitleText() const override { return shown.Title.left(255); }
+    QString TitleText() const override { return shown.title.left(255); }
     void SetFormEnabled(bool on) override { enabled = on; }
 };
 
@@ -106,7 +103,7 @@ public:
     bool SaveReadingState() override
     {
         calls.append(QStringLiteral("save state"));
-        statesSavedFor.append(book ? book->BookId : QString());
+        statesSavedFor.append(book ? book->bookId : QString());
         return true;
     }
     bool LoadReadingState() override

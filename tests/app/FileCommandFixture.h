@@ -5,12 +5,12 @@
 
 #include "FileCommandDoubles.h"
 #include "TestFiles.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "document/AppDirectories.h"
 #include "document/BookFile.h"
-#include "platform/CommandIds.h"
 #include "settings/store/SettingsStore.h"
+#include "ui/CommandIds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,39 +23,40 @@ class FileCommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDataDirectory(data.path());
+        SetDataDirectory(data_.Path());
         StartFrame();
     }
 
     void StartFrame()
     {
-        frame = CreateMainFrame();
+        frame_ = CreateMainWindow();
         auto scripted = std::make_unique<ScriptedUser>();
-        user = scripted.get();
-        frame->SetFileCommandUi(std::move(scripted));
-        frame->SetBookForm(&form);
-        frame->SetReaderPort(&reader);
-        frame->show();
-        QApplication::setActiveWindow(frame.get());
+        user_ = scripted.get();
+        frame_->SetFileCommandUi(std::move(scripted));
+        frame_->SetBookForm(&form_);
+        frame_->SetReaderPort(&reader_);
+        frame_->show();
+        QApplication::setActiveWindow(frame_.get());
     }
 
     // A book file on disk with a title and the given pictures.
     QString MakeBookFile(const QString &name, const QString &title, int pictures = 0)
     {
         BookDocument book = BookDocument::MakeNew();
-        book.Title = title;
+        book.title = title;
         for (int i = 0; i < pictures; ++i)
-            book.Pictures.append(PictureEntry(QStringLiteral("/pictures/p%1.bmp").arg(i), QStringLiteral("2026-1-1 10:00"), 10));
-        book.PictureCount = pictures;
-        const QString path = files.file(name);
+            book.pictures.append(
+                PictureEntry(QStringLiteral("/pictures/p%1.bmp").arg(i), QStringLiteral("2026-1-1 10:00"), 10));
+        book.pictureCount = pictures;
+        const QString path = files_.FilePath(name);
         EXPECT_TRUE(WriteBookFile(path, book));
         return path;
     }
 
     void Open(const QString &path)
     {
-        user->openAnswers.enqueue(path);
-        frame->OnCommand(kCmdFileOpen);
+        user_->openAnswers.enqueue(path);
+        frame_->OnCommand(kCmdFileOpen);
     }
 
     BookDocument OnDisk(const QString &path)
@@ -68,7 +69,7 @@ protected:
     QStringList RecentMenuTexts() const
     {
         QStringList texts;
-        for (QAction *a : frame->RecentFilesMenu()->actions())
+        for (QAction *a : frame_->RecentFilesMenu()->actions())
             texts.append(a->text());
         return texts;
     }
@@ -78,10 +79,10 @@ protected:
         return ReadSettingText(QStringLiteral("Recent Document List"), key, QStringLiteral("<missing>"));
     }
 
-    ScratchDir data;
-    ScratchDir files;
-    FakeBookForm form;
-    FakeReader reader;
-    ScriptedUser *user = nullptr;
-    std::unique_ptr<CMainFrame> frame;
+    ScratchDir data_;
+    ScratchDir files_;
+    FakeBookForm form_;
+    FakeReader reader_;
+    ScriptedUser *user_ = nullptr;
+    std::unique_ptr<MainWindow> frame_;
 };

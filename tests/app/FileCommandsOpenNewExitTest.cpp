@@ -2,7 +2,7 @@
 // reading state and the questions they ask.
 
 #include "FileCommandFixture.h"
-#include "platform/ResourceIds.h"
+#include "ui/ResourceIds.h"
 
 #include <QFileInfo>
 #include <QToolBar>
@@ -13,28 +13,28 @@ TEST_F(FileCommandTest, OpenWritesTheChangesBeforeTheDialogWithoutAsking)
 {
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
     Open(path);
-    form.shown.Title = QStringLiteral("changed");
+    form_.shown.title = QStringLiteral("changed");
     QString onDiskAtDialog;
-    user->onOpenDialog = [&] { onDiskAtDialog = OnDisk(path).Title; };
-    frame->OnCommand(kCmdFileOpen);
+    user_->onOpenDialog = [&] { onDiskAtDialog = OnDisk(path).title; };
+    frame_->OnCommand(kCmdFileOpen);
     EXPECT_EQ(onDiskAtDialog, QStringLiteral("changed"));
-    EXPECT_TRUE(user->messagesShown.isEmpty());
+    EXPECT_TRUE(user_->messagesShown.isEmpty());
 }
 
 TEST_F(FileCommandTest, OpenStopsWhenTheChangesCouldNotBeSaved)
 {
-    form.shown.Author = QStringLiteral("edited, no title");
-    frame->OnCommand(kCmdFileOpen);
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsTitleEmpty});
-    EXPECT_EQ(user->openDialogs, 0);
+    form_.shown.author = QStringLiteral("edited, no title");
+    frame_->OnCommand(kCmdFileOpen);
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsTitleEmpty});
+    EXPECT_EQ(user_->openDialogs, 0);
 
-    form.shown.Title = QStringLiteral("t");
-    user->messagesShown.clear();
-    frame->OnCommand(kCmdFileOpen); // the save dialog is cancelled
-    EXPECT_EQ(user->saveDialogs, 1);
-    EXPECT_EQ(user->openDialogs, 0);
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsOpenStoppedUnsaved}) << "the user is told why nothing opened";
-    EXPECT_EQ(form.shown.Author, QStringLiteral("edited, no title"));
+    form_.shown.title = QStringLiteral("t");
+    user_->messagesShown.clear();
+    frame_->OnCommand(kCmdFileOpen); // the save dialog is cancelled
+    EXPECT_EQ(user_->saveDialogs, 1);
+    EXPECT_EQ(user_->openDialogs, 0);
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsOpenStoppedUnsaved}) << "the user is told why nothing opened";
+    EXPECT_EQ(form_.shown.author, QStringLiteral("edited, no title"));
 }
 
 TEST_F(FileCommandTest, OpenSavesTheReadingStateThenLoadsTheNewOneBeforeShowing)
@@ -42,36 +42,36 @@ TEST_F(FileCommandTest, OpenSavesTheReadingStateThenLoadsTheNewOneBeforeShowing)
     const QString first = MakeBookFile(QStringLiteral("first.vlr"), QStringLiteral("t"), 2);
     // the start-up book was never saved: it leaves no reading state behind
     Open(first);
-    EXPECT_TRUE(reader.statesSavedFor.isEmpty());
-    const QString before = frame->SavedBook().BookId;
-    reader.calls.clear();
+    EXPECT_TRUE(reader_.statesSavedFor.isEmpty());
+    const QString before = frame_->SavedBook().bookId;
+    reader_.calls.clear();
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"), 3);
     Open(path);
-    EXPECT_EQ(reader.statesSavedFor, QStringList{before});
-    EXPECT_EQ(reader.calls,
+    EXPECT_EQ(reader_.statesSavedFor, QStringList{before});
+    EXPECT_EQ(reader_.calls,
               (QStringList{QStringLiteral("save state"), QStringLiteral("stop"), QStringLiteral("load state"),
                            QStringLiteral("show"), QStringLiteral("page box"), QStringLiteral("zoom box")}));
-    EXPECT_EQ(reader.book, &frame->SavedBook());
-    EXPECT_EQ(frame->SavedBook().Pictures.size(), 3);
-    EXPECT_EQ(form.shown.BookId, frame->SavedBook().BookId);
-    EXPECT_TRUE(frame->ReadingBar()->isVisible());
+    EXPECT_EQ(reader_.book, &frame_->SavedBook());
+    EXPECT_EQ(frame_->SavedBook().pictures.size(), 3);
+    EXPECT_EQ(form_.shown.bookId, frame_->SavedBook().bookId);
+    EXPECT_TRUE(frame_->ReadingBar()->isVisible());
 }
 
 TEST_F(FileCommandTest, UnreadableFileShowsMessageAndKeepsEverything)
 {
     const QString good = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
     Open(good);
-    const QString bad = files.file(QStringLiteral("bad.vlr"));
+    const QString bad = files_.FilePath(QStringLiteral("bad.vlr"));
     ASSERT_TRUE(WriteAll(bad, QByteArray("not a book")));
-    const BookDocument saved = frame->SavedBook();
-    const QString caption = frame->windowTitle();
+    const BookDocument saved = frame_->SavedBook();
+    const QString caption = frame_->windowTitle();
     Open(bad);
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotOpenFile});
-    EXPECT_EQ(frame->SavedBook(), saved);
-    EXPECT_EQ(frame->CurrentPath(), good);
-    EXPECT_EQ(frame->windowTitle(), caption);
-    EXPECT_TRUE(form.enabled);
-    EXPECT_EQ(user->busyDepth, 0);
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsCannotOpenFile});
+    EXPECT_EQ(frame_->SavedBook(), saved);
+    EXPECT_EQ(frame_->CurrentPath(), good);
+    EXPECT_EQ(frame_->windowTitle(), caption);
+    EXPECT_TRUE(form_.enabled);
+    EXPECT_EQ(user_->busyDepth, 0);
 }
 
 struct NewCase {
@@ -92,50 +92,49 @@ TEST_P(NewWithChanges, AsksAndSavesOrDiscards)
         path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("old"));
         Open(path);
     }
-    form.shown.Title = QStringLiteral("changed");
-    user->messageAnswers.enqueue(c.answer);
-    frame->OnCommand(kCmdFileNew);
-    EXPECT_EQ(user->messagesShown.value(0), kIdsAskSaveBeforeNew);
+    form_.shown.title = QStringLiteral("changed");
+    user_->messageAnswers.enqueue(c.answer);
+    frame_->OnCommand(kCmdFileNew);
+    EXPECT_EQ(user_->messagesShown.value(0), kIdsAskSaveBeforeNew);
     if (c.opened) {
-        EXPECT_EQ(OnDisk(path).Title, QString::fromUtf8(c.titleOnDisk));
+        EXPECT_EQ(OnDisk(path).title, QString::fromUtf8(c.titleOnDisk));
     }
     if (c.newBookMade) {
-        EXPECT_EQ(frame->CurrentPath(), QString());
-        EXPECT_EQ(form.shown.Title, QString());
-        EXPECT_FALSE(frame->IsReadMode());
-        EXPECT_FALSE(frame->ReadingBar()->isVisible());
-        EXPECT_TRUE(reader.calls.contains(QStringLiteral("page 0")));
-        EXPECT_TRUE(reader.calls.contains(QStringLiteral("zoom 1")));
+        EXPECT_EQ(frame_->CurrentPath(), QString());
+        EXPECT_EQ(form_.shown.title, QString());
+        EXPECT_FALSE(frame_->IsReadMode());
+        EXPECT_FALSE(frame_->ReadingBar()->isVisible());
+        EXPECT_TRUE(reader_.calls.contains(QStringLiteral("page 0")));
+        EXPECT_TRUE(reader_.calls.contains(QStringLiteral("zoom 1")));
     } else {
-        EXPECT_EQ(form.shown.Title, QStringLiteral("changed")) << "the edits stay in the form";
+        EXPECT_EQ(form_.shown.title, QStringLiteral("changed")) << "the edits stay in the form";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NewWithChanges,
-    ::testing::Values(NewCase{"OpenedYes", true, QMessageBox::Yes, "changed", true},
-                      NewCase{"OpenedNo", true, QMessageBox::No, "old", true},
-                      // Cancel, Escape and the close box keep the edits where they are.
-                      NewCase{"OpenedCancel", true, QMessageBox::Cancel, "old", false},
-                      NewCase{"NeverSavedCancel", false, QMessageBox::Cancel, "", false},
-                      // Never saved: Yes runs save as; cancelling it keeps the book.
-                      NewCase{"NeverSavedYesCancelled", false, QMessageBox::Yes, "", false},
-                      NewCase{"NeverSavedNo", false, QMessageBox::No, "", true}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, NewWithChanges,
+                         ::testing::Values(NewCase{"OpenedYes", true, QMessageBox::Yes, "changed", true},
+                                           NewCase{"OpenedNo", true, QMessageBox::No, "old", true},
+                                           // Cancel, Escape and the close box keep the edits where they are.
+                                           NewCase{"OpenedCancel", true, QMessageBox::Cancel, "old", false},
+                                           NewCase{"NeverSavedCancel", false, QMessageBox::Cancel, "", false},
+                                           // Never saved: Yes runs save as; cancelling it keeps the book.
+                                           NewCase{"NeverSavedYesCancelled", false, QMessageBox::Yes, "", false},
+                                           NewCase{"NeverSavedNo", false, QMessageBox::No, "", true}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(FileCommandTest, NewWithoutChangesAsksNothingAndSavesTheReadingState)
 {
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"), 2);
     Open(path);
-    const QString openedId = frame->SavedBook().BookId;
-    reader.calls.clear();
-    NextMillisecond();  // ids come from the millisecond tick count
-    frame->OnCommand(kCmdFileNew);
-    EXPECT_TRUE(user->messagesShown.isEmpty());
-    EXPECT_EQ(reader.statesSavedFor.last(), openedId);
-    EXPECT_EQ(reader.calls.mid(0, 2), (QStringList{QStringLiteral("stop"), QStringLiteral("save state")}));
-    EXPECT_NE(frame->SavedBook().BookId, openedId);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("电子画册Vellora V1.0"));
+    const QString openedId = frame_->SavedBook().bookId;
+    reader_.calls.clear();
+    NextMillisecond(); // ids come from the millisecond tick count
+    frame_->OnCommand(kCmdFileNew);
+    EXPECT_TRUE(user_->messagesShown.isEmpty());
+    EXPECT_EQ(reader_.statesSavedFor.last(), openedId);
+    EXPECT_EQ(reader_.calls.mid(0, 2), (QStringList{QStringLiteral("stop"), QStringLiteral("save state")}));
+    EXPECT_NE(frame_->SavedBook().bookId, openedId);
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("电子画册Vellora V1.0"));
 }
 
 struct LeaveCase {
@@ -156,18 +155,17 @@ TEST_P(LeaveProgram, AsksWhenTheBooksDifferAndWritesTheReadingState)
     if (c.opened)
         Open(MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t")));
     if (c.changed)
-        form.shown.Author = QStringLiteral("changed");
-    reader.statesSavedFor.clear();
-    user->messageAnswers.enqueue(c.answer);
+        form_.shown.author = QStringLiteral("changed");
+    reader_.statesSavedFor.clear();
+    user_->messageAnswers.enqueue(c.answer);
     if (c.viaCloseBox)
-        frame->close();
+        frame_->close();
     else
-        frame->OnCommand(kCmdAppExit);
-    EXPECT_EQ(user->messagesShown, c.asked ? QList<int>{kIdsExitWithoutSaving} : QList<int>{});
-    EXPECT_EQ(frame->isVisible(), !c.closed);
+        frame_->OnCommand(kCmdAppExit);
+    EXPECT_EQ(user_->messagesShown, c.asked ? QList<int>{kIdsExitWithoutSaving} : QList<int>{});
+    EXPECT_EQ(frame_->isVisible(), !c.closed);
     // only a book with a file keeps a reading state
-    EXPECT_EQ(reader.statesSavedFor,
-              c.closed && c.opened ? QStringList{frame->SavedBook().BookId} : QStringList{});
+    EXPECT_EQ(reader_.statesSavedFor, c.closed && c.opened ? QStringList{frame_->SavedBook().bookId} : QStringList{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,11 +181,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FileCommandTest, ExitThatWasConfirmedDoesNotAskAgainWhenTheWindowCloses)
 {
-    form.shown.Author = QStringLiteral("changed");
-    user->messageAnswers.enqueue(QMessageBox::Ok);
-    frame->OnCommand(kCmdAppExit);
-    EXPECT_EQ(user->messagesShown.size(), 1);
-    EXPECT_FALSE(frame->isVisible());
+    form_.shown.author = QStringLiteral("changed");
+    user_->messageAnswers.enqueue(QMessageBox::Ok);
+    frame_->OnCommand(kCmdAppExit);
+    EXPECT_EQ(user_->messagesShown.size(), 1);
+    EXPECT_FALSE(frame_->isVisible());
 }
 
 } // namespace

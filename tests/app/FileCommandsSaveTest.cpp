@@ -3,7 +3,7 @@
 
 #include "FileCommandFixture.h"
 #include "FullDisk.h"
-#include "platform/ResourceIds.h"
+#include "ui/ResourceIds.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,131 +19,131 @@ TEST_F(FileCommandTest, ChangedTitleIsWrittenOnceAndASecondSaveWritesNothing)
 {
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("旧标题"));
     Open(path);
-    form.shown.Title = QStringLiteral("新标题");
-    frame->OnCommand(kCmdFileSave);
-    EXPECT_EQ(OnDisk(path).Title, QStringLiteral("新标题"));
+    form_.shown.title = QStringLiteral("新标题");
+    frame_->OnCommand(kCmdFileSave);
+    EXPECT_EQ(OnDisk(path).title, QStringLiteral("新标题"));
 
     ASSERT_TRUE(QFile::remove(path));
-    frame->OnCommand(kCmdFileSave);
+    frame_->OnCommand(kCmdFileSave);
     EXPECT_FALSE(QFileInfo::exists(path)) << "nothing changed since the save, nothing is written";
-    EXPECT_TRUE(user->messagesShown.isEmpty());
+    EXPECT_TRUE(user_->messagesShown.isEmpty());
 }
 
 TEST_F(FileCommandTest, EachSaveThatWritesGivesTheBookANewId)
 {
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
     Open(path);
-    const QString opened = frame->SavedBook().BookId;
+    const QString opened = frame_->SavedBook().bookId;
     // Ids come from the millisecond tick count; a save within the same
     // millisecond would rightly reuse it.
     NextMillisecond();
-    form.shown.Author = QStringLiteral("甲");
-    frame->OnCommand(kCmdFileSave);
-    const QString first = OnDisk(path).BookId;
+    form_.shown.author = QStringLiteral("甲");
+    frame_->OnCommand(kCmdFileSave);
+    const QString first = OnDisk(path).bookId;
     NextMillisecond();
-    form.shown.Author = QStringLiteral("乙");
-    frame->OnCommand(kCmdFileSave);
-    const QString second = OnDisk(path).BookId;
+    form_.shown.author = QStringLiteral("乙");
+    frame_->OnCommand(kCmdFileSave);
+    const QString second = OnDisk(path).bookId;
     EXPECT_NE(first, opened);
     EXPECT_NE(second, first);
-    EXPECT_EQ(frame->SavedBook().BookId, second);
-    EXPECT_EQ(reader.book, &frame->SavedBook());
+    EXPECT_EQ(frame_->SavedBook().bookId, second);
+    EXPECT_EQ(reader_.book, &frame_->SavedBook());
 }
 
 TEST_F(FileCommandTest, EmptyTitleIsRefusedBeforeAnyDialog)
 {
-    form.shown.Title.clear();
-    form.shown.Author = QStringLiteral("a");
+    form_.shown.title.clear();
+    form_.shown.author = QStringLiteral("a");
     for (int command : {kCmdFileSave, kCmdFileSaveAs})
-        frame->OnCommand(command);
-    EXPECT_EQ(user->messagesShown, (QList<int>{kIdsTitleEmpty, kIdsTitleEmpty}));
-    EXPECT_EQ(user->saveDialogs, 0);
+        frame_->OnCommand(command);
+    EXPECT_EQ(user_->messagesShown, (QList<int>{kIdsTitleEmpty, kIdsTitleEmpty}));
+    EXPECT_EQ(user_->saveDialogs, 0);
 }
 
 TEST_F(FileCommandTest, SaveOfANewBookAsksForAName)
 {
-    form.shown.Title = QStringLiteral("书");
-    const QString path = files.file(QStringLiteral("new.vlr"));
-    user->saveAnswers.enqueue(path);
-    frame->OnCommand(kCmdFileSave);
-    EXPECT_EQ(user->saveDialogs, 1);
-    EXPECT_EQ(OnDisk(path).Title, QStringLiteral("书"));
-    EXPECT_EQ(frame->CurrentPath(), path);
-    EXPECT_FALSE(frame->BooksDiffer());
+    form_.shown.title = QStringLiteral("书");
+    const QString path = files_.FilePath(QStringLiteral("new.vlr"));
+    user_->saveAnswers.enqueue(path);
+    frame_->OnCommand(kCmdFileSave);
+    EXPECT_EQ(user_->saveDialogs, 1);
+    EXPECT_EQ(OnDisk(path).title, QStringLiteral("书"));
+    EXPECT_EQ(frame_->CurrentPath(), path);
+    EXPECT_FALSE(frame_->BooksDiffer());
 }
 
 TEST_F(FileCommandTest, CaptionsAfterOpenRecentSaveAsAndSave)
 {
     const QString path = MakeBookFile(QStringLiteral("one.vlr"), QStringLiteral("t"));
     Open(path);
-    EXPECT_EQ(frame->windowTitle(), path + QStringLiteral(" - ") + kProgram);
+    EXPECT_EQ(frame_->windowTitle(), path + QStringLiteral(" - ") + kProgram);
 
-    frame->OnCommand(kCmdRecentFirst);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("one.vlr - ") + kProgram);
+    frame_->OnCommand(kCmdRecentFirst);
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("one.vlr - ") + kProgram);
 
-    const QString other = files.file(QStringLiteral("two.vlr"));
-    user->saveAnswers.enqueue(other);
-    frame->OnCommand(kCmdFileSaveAs);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("two.vlr - ") + kProgram);
+    const QString other = files_.FilePath(QStringLiteral("two.vlr"));
+    user_->saveAnswers.enqueue(other);
+    frame_->OnCommand(kCmdFileSaveAs);
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("two.vlr - ") + kProgram);
 
-    form.shown.Title = QStringLiteral("changed");
-    frame->OnCommand(kCmdFileSave);
-    EXPECT_EQ(frame->windowTitle(), other + QStringLiteral(" - ") + kProgram);
+    form_.shown.title = QStringLiteral("changed");
+    frame_->OnCommand(kCmdFileSave);
+    EXPECT_EQ(frame_->windowTitle(), other + QStringLiteral(" - ") + kProgram);
 }
 
 TEST_F(FileCommandTest, AForeignTypeLineCountsAsChangedAndSavingWritesTheDefaults)
 {
     BookDocument book = BookDocument::MakeNew();
-    book.FileType = QStringLiteral("Other Book File");
-    book.Version = QStringLiteral("2.5");
-    book.Reserved = QStringLiteral("x");
-    book.Title = QStringLiteral("t");
-    const QString path = files.file(QStringLiteral("foreign.vlr"));
+    book.fileType = QStringLiteral("Other Book File");
+    book.version = QStringLiteral("2.5");
+    book.reserved = QStringLiteral("x");
+    book.title = QStringLiteral("t");
+    const QString path = files_.FilePath(QStringLiteral("foreign.vlr"));
     ASSERT_TRUE(WriteBookFile(path, book));
     Open(path);
-    EXPECT_TRUE(frame->BooksDiffer());
-    frame->OnCommand(kCmdFileSave);
+    EXPECT_TRUE(frame_->BooksDiffer());
+    frame_->OnCommand(kCmdFileSave);
     const BookDocument written = OnDisk(path);
-    EXPECT_EQ(written.FileType, QString::fromUtf16(kDefaultFileType));
-    EXPECT_EQ(written.Version, QString::fromUtf16(kDefaultVersion));
-    EXPECT_EQ(written.Reserved, QString());
+    EXPECT_EQ(written.fileType, QString::fromUtf16(kDefaultFileType));
+    EXPECT_EQ(written.version, QString::fromUtf16(kDefaultVersion));
+    EXPECT_EQ(written.reserved, QString());
 }
 
 // A folder that has gone away stands for every write that fails (a full
 // disk, a read-only folder): the user is told and the edits stay changes.
 TEST_F(FileCommandTest, FailedSaveIsReportedKeepsTheChangesAndIsTriedAgain)
 {
-    QDir(files.path()).mkdir(QStringLiteral("books"));
+    QDir(files_.Path()).mkdir(QStringLiteral("books"));
     const QString path = MakeBookFile(QStringLiteral("books/a.vlr"), QStringLiteral("t"));
     Open(path);
-    const BookDocument before = frame->SavedBook();
-    ASSERT_TRUE(QDir(files.file(QStringLiteral("books"))).removeRecursively());
+    const BookDocument before = frame_->SavedBook();
+    ASSERT_TRUE(QDir(files_.FilePath(QStringLiteral("books"))).removeRecursively());
 
-    form.shown.Title = QStringLiteral("edited");
-    frame->OnCommand(kCmdFileSave);
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotSaveFile});
-    EXPECT_EQ(frame->SavedBook(), before);
-    EXPECT_EQ(reader.book, &frame->SavedBook());
-    EXPECT_TRUE(frame->BooksDiffer());
+    form_.shown.title = QStringLiteral("edited");
+    frame_->OnCommand(kCmdFileSave);
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsCannotSaveFile});
+    EXPECT_EQ(frame_->SavedBook(), before);
+    EXPECT_EQ(reader_.book, &frame_->SavedBook());
+    EXPECT_TRUE(frame_->BooksDiffer());
 
-    ASSERT_TRUE(QDir(files.path()).mkdir(QStringLiteral("books")));
-    frame->OnCommand(kCmdFileSave);
-    EXPECT_EQ(OnDisk(path).Title, QStringLiteral("edited"));
-    EXPECT_FALSE(frame->BooksDiffer());
+    ASSERT_TRUE(QDir(files_.Path()).mkdir(QStringLiteral("books")));
+    frame_->OnCommand(kCmdFileSave);
+    EXPECT_EQ(OnDisk(path).title, QStringLiteral("edited"));
+    EXPECT_FALSE(frame_->BooksDiffer());
 }
 
 TEST_F(FileCommandTest, FailedSaveAsKeepsPathCaptionAndRecentList)
 {
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
     Open(path);
-    const QString caption = frame->windowTitle();
-    const QStringList recent = frame->RecentDocuments().Entries();
-    user->saveAnswers.enqueue(files.file(QStringLiteral("missing/b.vlr")));
-    frame->OnCommand(kCmdFileSaveAs);
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotSaveFile});
-    EXPECT_EQ(frame->CurrentPath(), path);
-    EXPECT_EQ(frame->windowTitle(), caption);
-    EXPECT_EQ(frame->RecentDocuments().Entries(), recent);
+    const QString caption = frame_->windowTitle();
+    const QStringList recent = frame_->RecentDocuments().Entries();
+    user_->saveAnswers.enqueue(files_.FilePath(QStringLiteral("missing/b.vlr")));
+    frame_->OnCommand(kCmdFileSaveAs);
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsCannotSaveFile});
+    EXPECT_EQ(frame_->CurrentPath(), path);
+    EXPECT_EQ(frame_->windowTitle(), caption);
+    EXPECT_EQ(frame_->RecentDocuments().Entries(), recent);
 }
 
 // No room on the disk, a real one (a small tmpfs, where mounting is allowed)
@@ -154,18 +154,19 @@ protected:
     void SetUp() override
     {
         FileCommandTest::SetUp();
-        if (GetParam() && !disk.mounted())
-            GTEST_SKIP() << disk.refusal() << "; the file-size limit case still runs";
-        folder = GetParam() ? disk.path() : files.path();
-        ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("data/etc")));
-        SetDataDirectory(folder + QStringLiteral("data/"));
+        if (GetParam() && !disk_.Mounted())
+            GTEST_SKIP() << disk_.Refusal() << "; the file-size limit case still runs";
+        folder_ = GetParam() ? disk_.Path() : files_.Path();
+        ASSERT_TRUE(QDir(folder_).mkpath(QStringLiteral("data/etc")));
+        SetDataDirectory(folder_ + QStringLiteral("data/"));
         BookDocument book = BookDocument::MakeNew();
-        book.Title = QStringLiteral("满");
+        book.title = QStringLiteral("满");
         for (int i = 0; i < 40; ++i)
-            book.Pictures.append(PictureEntry(QStringLiteral("/pictures/%1.jpg").arg(i), QStringLiteral("2026-1-1 10:00"), 0));
-        book.PictureCount = 40;
-        path = folder + QStringLiteral("a.vlr");
-        ASSERT_TRUE(WriteBookFile(path, book));
+            book.pictures.append(
+                PictureEntry(QStringLiteral("/pictures/%1.jpg").arg(i), QStringLiteral("2026-1-1 10:00"), 0));
+        book.pictureCount = 40;
+        path_ = folder_ + QStringLiteral("a.vlr");
+        ASSERT_TRUE(WriteBookFile(path_, book));
     }
 
     // Runs the command with no room left.
@@ -173,7 +174,7 @@ protected:
     {
         std::unique_ptr<FileSizeLimit> limit;
         if (GetParam()) {
-            ASSERT_TRUE(disk.LeaveRoom(0));
+            ASSERT_TRUE(disk_.LeaveRoom(0));
         } else {
             limit = std::make_unique<FileSizeLimit>(16);
         }
@@ -183,28 +184,28 @@ protected:
     // The files in the book's folder and the data folder, the filler aside.
     QStringList Beside() const
     {
-        QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name) +
-                            QDir(folder + QStringLiteral("data")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden, QDir::Name)
+                            + QDir(folder_ + QStringLiteral("data")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
         names.removeAll(QStringLiteral("filler"));
         return names;
     }
 
-    SmallFileSystem disk;
-    QString folder;
-    QString path;
+    SmallFileSystem disk_;
+    QString folder_;
+    QString path_;
 };
 
 TEST_P(FileCommandsWithoutRoom, SaveIsReportedAndTheBookStaysAsItWas)
 {
-    Open(path);
-    const QByteArray book = ReadAll(path);
+    Open(path_);
+    const QByteArray book = ReadAll(path_);
     const QByteArray settings = ReadAll(SettingsFilePath());
     ASSERT_FALSE(settings.isEmpty());
-    form.shown.Title = QStringLiteral("edited");
-    WithoutRoom([this] { frame->OnCommand(kCmdFileSave); });
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotSaveFile});
-    EXPECT_TRUE(frame->BooksDiffer()) << "the edits are still changes";
-    EXPECT_EQ(ReadAll(path), book);
+    form_.shown.title = QStringLiteral("edited");
+    WithoutRoom([this] { frame_->OnCommand(kCmdFileSave); });
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsCannotSaveFile});
+    EXPECT_TRUE(frame_->BooksDiffer()) << "the edits are still changes";
+    EXPECT_EQ(ReadAll(path_), book);
     EXPECT_EQ(ReadAll(SettingsFilePath()), settings);
     EXPECT_EQ(Beside(), (QStringList{"a.vlr", "Vellora.ini"})) << "no temporary file is left";
 }
@@ -213,8 +214,8 @@ TEST_P(FileCommandsWithoutRoom, OpeningABookLeavesTheSettingsFileAsItWas)
 {
     WriteSetting(QStringLiteral("Read Mode"), QStringLiteral("Step"), QStringLiteral("9"));
     const QByteArray settings = ReadAll(SettingsFilePath());
-    WithoutRoom([this] { Open(path); });
-    EXPECT_EQ(frame->CurrentPath(), path) << "reading needs no room";
+    WithoutRoom([this] { Open(path_); });
+    EXPECT_EQ(frame_->CurrentPath(), path_) << "reading needs no room";
     EXPECT_EQ(ReadAll(SettingsFilePath()), settings);
     EXPECT_EQ(ReadSettingInt(QStringLiteral("Read Mode"), QStringLiteral("Step"), 5), 9);
     EXPECT_EQ(Beside(), (QStringList{"a.vlr", "Vellora.ini"}));

@@ -4,8 +4,8 @@
 
 #include "TestFiles.h"
 
-#include "editor/EditIndexView.h"
-#include "editor/TabViewCtrl.h"
+#include "editor/PictureSequenceEditor.h"
+#include "editor/TabHost.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,28 +22,27 @@ class FramePageCommand : public FrameTest, public ::testing::WithParamInterface<
 
 TEST_P(FramePageCommand, ShowsItsPageInEditMode)
 {
-    ASSERT_NE(frame->EditForm(), nullptr);
+    ASSERT_NE(frame_->EditForm(), nullptr);
     // From the other page, so the command has something to change.
-    frame->EditForm()->SetActivePage(1 - GetParam().page);
-    frame->OnCommand(GetParam().command);
-    EXPECT_FALSE(frame->IsReadMode());
-    EXPECT_EQ(frame->EditForm()->TabView()->ActivePage(), GetParam().page);
-    EXPECT_EQ(frame->EditForm()->TabView()->TabBar()->currentIndex(), GetParam().page);
-    EXPECT_TRUE(frame->EditForm()->TabView()->Page(GetParam().page)->isVisible());
+    frame_->EditForm()->SetActivePage(1 - GetParam().page);
+    frame_->OnCommand(GetParam().command);
+    EXPECT_FALSE(frame_->IsReadMode());
+    EXPECT_EQ(frame_->EditForm()->Tabs()->ActivePage(), GetParam().page);
+    EXPECT_EQ(frame_->EditForm()->Tabs()->TabBar()->currentIndex(), GetParam().page);
+    EXPECT_TRUE(frame_->EditForm()->Tabs()->Page(GetParam().page)->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, FramePageCommand,
-                         ::testing::Values(PageCase{32805, 1}, PageCase{32807, 0}));
+INSTANTIATE_TEST_SUITE_P(Commands, FramePageCommand, ::testing::Values(PageCase{32805, 1}, PageCase{32807, 0}));
 
 TEST_F(FrameTest, IdleWritesTheEntryCountIntoTheFormInEditModeOnly)
 {
-    CEditFormView *form = frame->EditForm();
+    BookInfoForm *form = frame_->EditForm();
     BookDocument book = BookDocument::MakeNew();
-    book.PictureCount = 3000;
+    book.pictureCount = 3000;
     for (int i = 0; i < 7; ++i)
-        book.Pictures.append(PictureEntry(QStringLiteral("/nowhere/%1.jpg").arg(i), QString(), 0));
+        book.pictures.append(PictureEntry(QStringLiteral("/nowhere/%1.jpg").arg(i), QString(), 0));
     form->FillFromBook(book);
-    frame->OnIdle();
+    frame_->OnIdle();
     EXPECT_EQ(form->PictureCountText(), QStringLiteral("3000"));
     SwitchTo(false);
     EXPECT_EQ(form->PictureCountText(), QStringLiteral("7"));
@@ -57,13 +56,13 @@ namespace {
 // the book differ from the saved one, and loading a book fills the form.
 TEST_F(FrameTest, FileCommandsSeeTheFormsControls)
 {
-    CEditFormView *form = frame->EditForm();
-    EXPECT_FALSE(frame->BooksDiffer());
+    BookInfoForm *form = frame_->EditForm();
+    EXPECT_FALSE(frame_->BooksDiffer());
     form->TitleEdit()->setText(QStringLiteral("新画册"));
-    EXPECT_TRUE(frame->BooksDiffer());
-    ASSERT_TRUE(frame->LoadBook(QStringLiteral(VELLORA_TEST_DATA "/handwritten.vlr")));
-    EXPECT_EQ(form->TitleText(), frame->SavedBook().Title);
-    EXPECT_FALSE(frame->BooksDiffer());
+    EXPECT_TRUE(frame_->BooksDiffer());
+    ASSERT_TRUE(frame_->LoadBook(QStringLiteral(VELLORA_TEST_DATA "/handwritten.vlr")));
+    EXPECT_EQ(form->TitleText(), frame_->SavedBook().title);
+    EXPECT_FALSE(frame_->BooksDiffer());
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 // recorded.
 
 #include "FileCommandDoubles.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "document/BookDocument.h"
 #include "viewer/BookReader.h"
@@ -20,23 +20,23 @@ class FrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        frame = CreateMainFrame();
-        frame->SetCommandObserver([this](int id) { routed.append(id); });
+        frame_ = CreateMainWindow();
+        frame_->SetCommandObserver([this](int id) { routed_.append(id); });
         // Keys that reach file commands or the settings sheet must not leave
         // a modal dialog waiting for a user who is not there.
-        frame->SetFileCommandUi(std::make_unique<ScriptedUser>());
-        frame->SetSettingsDialogRunner([] {});
-        frame->show();
-        QApplication::setActiveWindow(frame.get());
+        frame_->SetFileCommandUi(std::make_unique<ScriptedUser>());
+        frame_->SetSettingsDialogRunner([] {});
+        frame_->show();
+        QApplication::setActiveWindow(frame_.get());
     }
 
     // What the commands of one mode switch leave behind is not what a test
     // looks at.
     void SwitchTo(bool read)
     {
-        frame->OnCommand(read ? 1038 : 32806);
-        frame->OnIdle();
-        routed.clear();
+        frame_->OnCommand(read ? 1038 : 32806);
+        frame_->OnIdle();
+        routed_.clear();
     }
 
     // The reader pages through three 1200 x 900 pictures, as after an open.
@@ -44,20 +44,20 @@ protected:
     {
         QImage image(QSize(1200, 900), QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        pictureBook = BookDocument::MakeNew();
+        pictureBook_ = BookDocument::MakeNew();
         for (int i = 0; i < 3; ++i) {
-            const QString path = pictureDir.filePath(QStringLiteral("p%1.bmp").arg(i));
+            const QString path = pictureDir_.filePath(QStringLiteral("p%1.bmp").arg(i));
             image.save(path, "BMP");
-            pictureBook.Pictures.append(PictureEntry(path, QString(), 0));
+            pictureBook_.pictures.append(PictureEntry(path, QString(), 0));
         }
-        pictureBook.PictureCount = 3;
-        frame->Reader().SetBook(&pictureBook);
-        frame->Reader().ShowCurrentPage();
-        frame->Reader().UpdatePageBox();
+        pictureBook_.pictureCount = 3;
+        frame_->Reader().SetBook(&pictureBook_);
+        frame_->Reader().ShowCurrentPage();
+        frame_->Reader().UpdatePageBox();
     }
 
-    QTemporaryDir pictureDir;
-    BookDocument pictureBook;
-    std::unique_ptr<CMainFrame> frame;
-    QList<int> routed;
+    QTemporaryDir pictureDir_;
+    BookDocument pictureBook_;
+    std::unique_ptr<MainWindow> frame_;
+    QList<int> routed_;
 };

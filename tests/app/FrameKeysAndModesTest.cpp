@@ -2,15 +2,15 @@
 // switches, and the bar commands in either mode.
 
 #include "FrameFixture.h"
-#include "platform/NumberEdit.h"
-#include "viewer/AxPictureView.h"
+#include "ui/NumberEdit.h"
+#include "viewer/PictureView.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QEventLoop>
-#include <QTimer>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -39,15 +39,15 @@ TEST_P(FrameAcceleratorTest, KeyReachesItsCommandOnlyInItsTable)
     if (c.history == History::ToEditAndBack)
         SwitchTo(true);
     // The key is typed into the zoom box, as if it had the focus.
-    frame->ZoomBox()->setFocus();
-    const QString before = frame->ZoomBox()->text();
-    QTest::keyClick(frame->ZoomBox(), c.key, c.modifiers);
+    frame_->ZoomBox()->setFocus();
+    const QString before = frame_->ZoomBox()->text();
+    QTest::keyClick(frame_->ZoomBox(), c.key, c.modifiers);
     if (c.command != 0) {
-        EXPECT_EQ(routed, QList<int>{c.command});
+        EXPECT_EQ(routed_, QList<int>{c.command});
         // consumed: the box never saw it
-        EXPECT_EQ(frame->ZoomBox()->text(), before);
+        EXPECT_EQ(frame_->ZoomBox()->text(), before);
     } else {
-        EXPECT_TRUE(routed.isEmpty()) << routed.value(0);
+        EXPECT_TRUE(routed_.isEmpty()) << routed_.value(0);
     }
 }
 
@@ -60,11 +60,11 @@ std::vector<KeyCase> AllKeyCases()
         bool file;
     };
     const Key keys[] = {
-        {Qt::Key_N, Qt::ControlModifier, 57600, true}, {Qt::Key_O, Qt::ControlModifier, 57601, true},
-        {Qt::Key_S, Qt::ControlModifier, 57603, true}, {Qt::Key_Down, Qt::NoModifier, 32829, false},
-        {Qt::Key_Left, Qt::NoModifier, 32826, false},  {Qt::Key_Return, Qt::NoModifier, 59395, false},
+        {Qt::Key_N, Qt::ControlModifier, 57600, true},     {Qt::Key_O, Qt::ControlModifier, 57601, true},
+        {Qt::Key_S, Qt::ControlModifier, 57603, true},     {Qt::Key_Down, Qt::NoModifier, 32829, false},
+        {Qt::Key_Left, Qt::NoModifier, 32826, false},      {Qt::Key_Return, Qt::NoModifier, 59395, false},
         {Qt::Key_Enter, Qt::KeypadModifier, 59395, false}, {Qt::Key_Right, Qt::NoModifier, 32828, false},
-        {Qt::Key_Space, Qt::NoModifier, 32836, false}, {Qt::Key_Up, Qt::NoModifier, 32837, false},
+        {Qt::Key_Space, Qt::NoModifier, 32836, false},     {Qt::Key_Up, Qt::NoModifier, 32837, false},
     };
     std::vector<KeyCase> cases;
     for (const Key &k : keys) {
@@ -83,52 +83,52 @@ TEST_F(FrameTest, AccelerateRegardlessOfTheButtonsState)
     // Space stands for 32836 even while its button is disabled (auto-browse
     // runs), so the same key starts and stops it.
     GiveReaderPages();
-    frame->OnCommand(32836);
-    routed.clear();
-    frame->OnIdle();
-    ASSERT_FALSE(frame->Commands().FindToolBarAction(32836)->isEnabled());
-    QTest::keyClick(frame->ZoomBox(), Qt::Key_Space);
-    EXPECT_EQ(routed, QList<int>{32836});
+    frame_->OnCommand(32836);
+    routed_.clear();
+    frame_->OnIdle();
+    ASSERT_FALSE(frame_->Commands().FindToolBarAction(32836)->isEnabled());
+    QTest::keyClick(frame_->ZoomBox(), Qt::Key_Space);
+    EXPECT_EQ(routed_, QList<int>{32836});
 }
 
 TEST_F(FrameTest, DigitsStillReachTheBoxes)
 {
-    frame->PageBox()->setFocus();
-    frame->PageBox()->clear();
-    QTest::keyClicks(frame->PageBox(), QStringLiteral("12a/"));
-    EXPECT_EQ(frame->PageBox()->text(), QStringLiteral("12"));
-    EXPECT_TRUE(routed.isEmpty());
+    frame_->PageBox()->setFocus();
+    frame_->PageBox()->clear();
+    QTest::keyClicks(frame_->PageBox(), QStringLiteral("12a/"));
+    EXPECT_EQ(frame_->PageBox()->text(), QStringLiteral("12"));
+    EXPECT_TRUE(routed_.isEmpty());
 }
 
 TEST_F(FrameTest, NoAcceleratorFiresWhileAModalDialogIsOpen)
 {
-    QDialog dialog(frame.get());
+    QDialog dialog(frame_.get());
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     QTest::keyClick(&dialog, Qt::Key_Space);
     QTest::keyClick(&dialog, Qt::Key_N, Qt::ControlModifier);
-    QTest::keyClick(frame->ZoomBox(), Qt::Key_Right);
-    EXPECT_TRUE(routed.isEmpty());
+    QTest::keyClick(frame_->ZoomBox(), Qt::Key_Right);
+    EXPECT_TRUE(routed_.isEmpty());
     dialog.hide();
-    QApplication::setActiveWindow(frame.get());
-    QTest::keyClick(frame->ZoomBox(), Qt::Key_Right);
-    EXPECT_EQ(routed, QList<int>{32828});
+    QApplication::setActiveWindow(frame_.get());
+    QTest::keyClick(frame_->ZoomBox(), Qt::Key_Right);
+    EXPECT_EQ(routed_, QList<int>{32828});
 }
 
 TEST_F(FrameTest, EditFormsDialogKeysComeAfterTheAccelerators)
 {
     QList<int> formKeys;
-    frame->SetFormPreTranslate([&](const QKeyEvent &event) {
+    frame_->SetFormPreTranslate([&](const QKeyEvent &event) {
         formKeys.append(event.key());
         return true;
     });
-    QTest::keyClick(frame->ZoomBox(), Qt::Key_Tab); // read mode: the form is not asked
+    QTest::keyClick(frame_->ZoomBox(), Qt::Key_Tab); // read mode: the form is not asked
     EXPECT_TRUE(formKeys.isEmpty());
     SwitchTo(false);
-    QTest::keyClick(frame->ZoomBox(), Qt::Key_N, Qt::ControlModifier);
-    QTest::keyClick(frame->ZoomBox(), Qt::Key_Tab);
-    EXPECT_EQ(routed, QList<int>{57600});
+    QTest::keyClick(frame_->ZoomBox(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(frame_->ZoomBox(), Qt::Key_Tab);
+    EXPECT_EQ(routed_, QList<int>{57600});
     EXPECT_FALSE(formKeys.contains(Qt::Key_N)); // taken by the accelerator
     EXPECT_TRUE(formKeys.contains(Qt::Key_Tab));
 }
@@ -145,13 +145,13 @@ class ModeCommandTest : public FrameTest, public ::testing::WithParamInterface<M
 TEST_P(ModeCommandTest, SwitchesViewTableAndReadingBar)
 {
     const ModeCase &c = GetParam();
-    frame->OnCommand(c.command);
-    EXPECT_EQ(frame->IsReadMode(), c.readMode);
-    EXPECT_EQ(frame->PictureView()->isVisible(), c.readMode);
-    EXPECT_EQ(frame->EditForm()->isVisible(), !c.readMode);
-    EXPECT_EQ(frame->AcceleratorTableId(), c.table);
-    EXPECT_EQ(frame->ReadingBar()->isVisible(), c.readingBarShown);
-    EXPECT_EQ(frame->Commands().FindMenuAction(32809)->isChecked(), c.readingBarShown);
+    frame_->OnCommand(c.command);
+    EXPECT_EQ(frame_->IsReadMode(), c.readMode);
+    EXPECT_EQ(frame_->ReadModeWidget()->isVisible(), c.readMode);
+    EXPECT_EQ(frame_->EditForm()->isVisible(), !c.readMode);
+    EXPECT_EQ(frame_->AcceleratorTableId(), c.table);
+    EXPECT_EQ(frame_->ReadingBar()->isVisible(), c.readingBarShown);
+    EXPECT_EQ(frame_->Commands().FindMenuAction(32809)->isChecked(), c.readingBarShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, ModeCommandTest,
@@ -163,11 +163,11 @@ INSTANTIATE_TEST_SUITE_P(Commands, ModeCommandTest,
 
 TEST_F(FrameTest, ReadModeCommandAfterEditingLoadsTheReadingTable)
 {
-    frame->OnCommand(32806);
-    frame->OnCommand(1038);
-    EXPECT_TRUE(frame->IsReadMode());
-    EXPECT_EQ(frame->AcceleratorTableId(), 234);
-    EXPECT_TRUE(frame->ReadingBar()->isVisible());
+    frame_->OnCommand(32806);
+    frame_->OnCommand(1038);
+    EXPECT_TRUE(frame_->IsReadMode());
+    EXPECT_EQ(frame_->AcceleratorTableId(), 234);
+    EXPECT_TRUE(frame_->ReadingBar()->isVisible());
 }
 
 class ReadingBarToggleTest : public FrameTest, public ::testing::WithParamInterface<bool> {};
@@ -176,57 +176,57 @@ TEST_P(ReadingBarToggleTest, ReadingBarCommandTogglesTheBandInEitherMode)
 {
     if (!GetParam()) {
         SwitchTo(false);
-        frame->ShowReadingBar(true);
+        frame_->ShowReadingBar(true);
     }
-    ASSERT_TRUE(frame->ReadingBar()->isVisible());
-    frame->OnCommand(32809);
-    EXPECT_FALSE(frame->ReadingBar()->isVisible());
-    EXPECT_FALSE(frame->Commands().FindMenuAction(32809)->isChecked());
-    frame->OnCommand(32809);
-    EXPECT_TRUE(frame->ReadingBar()->isVisible());
-    EXPECT_TRUE(frame->Commands().FindMenuAction(32809)->isChecked());
-    EXPECT_EQ(frame->IsReadMode(), GetParam());
+    ASSERT_TRUE(frame_->ReadingBar()->isVisible());
+    frame_->OnCommand(32809);
+    EXPECT_FALSE(frame_->ReadingBar()->isVisible());
+    EXPECT_FALSE(frame_->Commands().FindMenuAction(32809)->isChecked());
+    frame_->OnCommand(32809);
+    EXPECT_TRUE(frame_->ReadingBar()->isVisible());
+    EXPECT_TRUE(frame_->Commands().FindMenuAction(32809)->isChecked());
+    EXPECT_EQ(frame_->IsReadMode(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ReadingBarToggleTest, ::testing::Values(true, false));
 
 TEST_F(FrameTest, ToolbarAndStatusBarCommandsToggleWithTheirChecks)
 {
-    frame->OnCommand(59392);
-    EXPECT_FALSE(frame->MainToolBar()->isVisible());
-    EXPECT_FALSE(frame->Commands().FindMenuAction(59392)->isChecked());
-    frame->OnCommand(59392);
-    EXPECT_TRUE(frame->MainToolBar()->isVisible());
-    EXPECT_TRUE(frame->Commands().FindMenuAction(59392)->isChecked());
+    frame_->OnCommand(59392);
+    EXPECT_FALSE(frame_->MainToolBar()->isVisible());
+    EXPECT_FALSE(frame_->Commands().FindMenuAction(59392)->isChecked());
+    frame_->OnCommand(59392);
+    EXPECT_TRUE(frame_->MainToolBar()->isVisible());
+    EXPECT_TRUE(frame_->Commands().FindMenuAction(59392)->isChecked());
 
-    frame->OnCommand(59393);
-    EXPECT_FALSE(frame->statusBar()->isVisible());
-    EXPECT_FALSE(frame->Commands().FindMenuAction(59393)->isChecked());
-    frame->OnCommand(59393);
-    EXPECT_TRUE(frame->statusBar()->isVisible());
-    EXPECT_TRUE(frame->Commands().FindMenuAction(59393)->isChecked());
+    frame_->OnCommand(59393);
+    EXPECT_FALSE(frame_->statusBar()->isVisible());
+    EXPECT_FALSE(frame_->Commands().FindMenuAction(59393)->isChecked());
+    frame_->OnCommand(59393);
+    EXPECT_TRUE(frame_->statusBar()->isVisible());
+    EXPECT_TRUE(frame_->Commands().FindMenuAction(59393)->isChecked());
 }
 
 TEST_F(FrameTest, ClickingAMenuItemRoutesItsCommand)
 {
-    frame->Commands().FindMenuAction(32809)->trigger();
-    frame->Commands().FindToolBarAction(32806)->trigger();
-    EXPECT_EQ(routed, (QList<int>{32809, 32806}));
-    EXPECT_FALSE(frame->IsReadMode());
+    frame_->Commands().FindMenuAction(32809)->trigger();
+    frame_->Commands().FindToolBarAction(32806)->trigger();
+    EXPECT_EQ(routed_, (QList<int>{32809, 32806}));
+    EXPECT_FALSE(frame_->IsReadMode());
 }
 
 TEST_F(FrameTest, TheIdleHookRefreshesStatesAfterActivity)
 {
-    frame->AxPictureView()->ToggleStretch();
-    QTest::keyClick(frame->PageBox(), Qt::Key_5); // activity
+    frame_->Viewer()->ToggleStretch();
+    QTest::keyClick(frame_->PageBox(), Qt::Key_5); // activity
     // let the loop fall idle (qWait never blocks, so it never idles)
     QEventLoop loop;
     QTimer stop;
     QObject::connect(&stop, &QTimer::timeout, &loop, &QEventLoop::quit);
     stop.start(30);
     loop.exec();
-    EXPECT_FALSE(frame->Commands().FindMenuAction(32784)->isEnabled());
-    EXPECT_TRUE(frame->ZoomBox()->isReadOnly());
+    EXPECT_FALSE(frame_->Commands().FindMenuAction(32784)->isEnabled());
+    EXPECT_TRUE(frame_->ZoomBox()->isReadOnly());
 }
 
 } // namespace

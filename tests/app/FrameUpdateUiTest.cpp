@@ -2,11 +2,11 @@
 // item and its tool-bar button, in each of the frame's situations.
 
 #include "FrameFixture.h"
-#include "document/BookFile.h"
-#include "viewer/AxPictureView.h"
 #include "app/FrameCommandStates.h"
-#include "platform/CommandTable.h"
-#include "platform/NumberEdit.h"
+#include "document/BookFile.h"
+#include "ui/CommandTable.h"
+#include "ui/NumberEdit.h"
+#include "viewer/PictureView.h"
 
 #include <QAction>
 
@@ -32,20 +32,15 @@ protected:
     void Enter(Situation situation)
     {
         switch (situation) {
-        case Situation::Reading:
-            break;
-        case Situation::FitScreen:
-            frame->OnCommand(32812);
-            break;
-        case Situation::Editing:
-            SwitchTo(false);
-            break;
+        case Situation::Reading: break;
+        case Situation::FitScreen: frame_->OnCommand(32812); break;
+        case Situation::Editing: SwitchTo(false); break;
         case Situation::AutoBrowsing:
             GiveReaderPages();
-            frame->OnCommand(32836);
+            frame_->OnCommand(32836);
             break;
         }
-        frame->OnIdle();
+        frame_->OnIdle();
     }
 };
 
@@ -53,8 +48,8 @@ TEST_P(FrameUpdateUiTest, MenuItemAndButtonGetTheirOwnState)
 {
     const UiCase &c = GetParam();
     Enter(c.situation);
-    QAction *menu = frame->Commands().FindMenuAction(c.id);
-    QAction *button = frame->Commands().FindToolBarAction(c.id);
+    QAction *menu = frame_->Commands().FindMenuAction(c.id);
+    QAction *button = frame_->Commands().FindToolBarAction(c.id);
     if (c.menuEnabled < 0) {
         EXPECT_EQ(menu, nullptr);
     } else {
@@ -136,21 +131,22 @@ TEST_P(FrameCheckTest, ChecksFollowTheViewsFlagsOnMenuAndButton)
     const CheckCase &c = GetParam();
     // The view's flags are set through its own commands, as a user sets them.
     if (!c.input.centre)
-        frame->OnCommand(32811);
+        frame_->OnCommand(32811);
     if (!c.input.border)
-        frame->OnCommand(32810);
+        frame_->OnCommand(32810);
     if (c.input.fitWidth)
-        frame->OnCommand(32813);
+        frame_->OnCommand(32813);
     if (c.input.fitHeight)
-        frame->OnCommand(32814);
+        frame_->OnCommand(32814);
     if (c.input.fitScreen)
-        frame->OnCommand(32812);
+        frame_->OnCommand(32812);
     if (!c.input.readMode)
         SwitchTo(false);
-    frame->OnIdle();
-    EXPECT_EQ(frame->Commands().FindMenuAction(c.id) ? frame->Commands().FindMenuAction(c.id)->isChecked() : c.checked,
+    frame_->OnIdle();
+    EXPECT_EQ(frame_->Commands().FindMenuAction(c.id) ? frame_->Commands().FindMenuAction(c.id)->isChecked()
+                                                      : c.checked,
               c.checked);
-    EXPECT_EQ(frame->Commands().FindToolBarAction(c.id)->isChecked(), c.checked);
+    EXPECT_EQ(frame_->Commands().FindToolBarAction(c.id)->isChecked(), c.checked);
 }
 
 constexpr FrameIdleInput kPlain{};
@@ -165,47 +161,45 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CheckCase{"plain", kPlain, 32811, true}, CheckCase{"plain", kPlain, 32810, true},
                       CheckCase{"plain", kPlain, 32813, false}, CheckCase{"plain", kPlain, 32814, false},
                       CheckCase{"plain", kPlain, 32812, false}, CheckCase{"plain", kPlain, 1038, true},
-                      CheckCase{"plain", kPlain, 32806, false},
-                      CheckCase{"bare", kNoCentreNoBorder, 32811, false},
-                      CheckCase{"bare", kNoCentreNoBorder, 32810, false},
-                      CheckCase{"width", kFitWidth, 32813, true}, CheckCase{"height", kFitHeight, 32814, true},
-                      CheckCase{"screen", kFitScreen, 32812, true}, CheckCase{"editing", kEditing, 1038, false},
-                      CheckCase{"editing", kEditing, 32806, true}));
+                      CheckCase{"plain", kPlain, 32806, false}, CheckCase{"bare", kNoCentreNoBorder, 32811, false},
+                      CheckCase{"bare", kNoCentreNoBorder, 32810, false}, CheckCase{"width", kFitWidth, 32813, true},
+                      CheckCase{"height", kFitHeight, 32814, true}, CheckCase{"screen", kFitScreen, 32812, true},
+                      CheckCase{"editing", kEditing, 1038, false}, CheckCase{"editing", kEditing, 32806, true}));
 
 TEST_F(FrameTest, FitScreenMakesTheZoomBoxReadOnly)
 {
-    frame->OnIdle();
-    EXPECT_FALSE(frame->ZoomBox()->isReadOnly());
-    frame->OnCommand(32812);
-    frame->OnIdle();
-    EXPECT_TRUE(frame->ZoomBox()->isReadOnly());
-    frame->OnCommand(32812);
+    frame_->OnIdle();
+    EXPECT_FALSE(frame_->ZoomBox()->isReadOnly());
+    frame_->OnCommand(32812);
+    frame_->OnIdle();
+    EXPECT_TRUE(frame_->ZoomBox()->isReadOnly());
+    frame_->OnCommand(32812);
     SwitchTo(false);
-    EXPECT_TRUE(frame->ZoomBox()->isReadOnly());
+    EXPECT_TRUE(frame_->ZoomBox()->isReadOnly());
 }
 
 TEST_F(FrameTest, TheZoomCommandsChecksAreLeftToTheZoom)
 {
-    frame->Commands().Check(32784, true, UiTarget::Menu);
-    frame->OnIdle();
-    EXPECT_TRUE(frame->Commands().FindMenuAction(32784)->isChecked());
-    EXPECT_TRUE(frame->Commands().FindMenuAction(32783)->isChecked());
+    frame_->Commands().Check(32784, true, UiTarget::Menu);
+    frame_->OnIdle();
+    EXPECT_TRUE(frame_->Commands().FindMenuAction(32784)->isChecked());
+    EXPECT_TRUE(frame_->Commands().FindMenuAction(32783)->isChecked());
 }
 
 TEST_F(FrameTest, SwitchingToEditModeStopsAutoBrowseAtTheNextIdleUpdate)
 {
     GiveReaderPages();
-    frame->OnCommand(32836);
-    frame->OnIdle();
-    EXPECT_TRUE(frame->Reader().IsAutoBrowsing());
-    frame->OnCommand(32806);
-    frame->OnIdle();
-    EXPECT_FALSE(frame->Reader().IsAutoBrowsing());
+    frame_->OnCommand(32836);
+    frame_->OnIdle();
+    EXPECT_TRUE(frame_->Reader().IsAutoBrowsing());
+    frame_->OnCommand(32806);
+    frame_->OnIdle();
+    EXPECT_FALSE(frame_->Reader().IsAutoBrowsing());
     // back in read mode the buttons offer to start it again
-    frame->OnCommand(1038);
-    frame->OnIdle();
-    EXPECT_TRUE(frame->Commands().FindToolBarAction(32836)->isEnabled());
-    EXPECT_FALSE(frame->Commands().FindToolBarAction(32822)->isEnabled());
+    frame_->OnCommand(1038);
+    frame_->OnIdle();
+    EXPECT_TRUE(frame_->Commands().FindToolBarAction(32836)->isEnabled());
+    EXPECT_FALSE(frame_->Commands().FindToolBarAction(32822)->isEnabled());
 }
 
 // Opening a book or making a new one stops auto-browse behind the buttons'
@@ -215,21 +209,21 @@ class AutoBrowseButtonsTest : public FrameTest, public ::testing::WithParamInter
 TEST_P(AutoBrowseButtonsTest, ButtonsFollowTheReaderAfterAFileCommand)
 {
     GiveReaderPages();
-    const QString path = pictureDir.filePath(QStringLiteral("book.vlr"));
-    pictureBook.Title = QStringLiteral("书");
-    ASSERT_TRUE(WriteBookFile(path, pictureBook));
+    const QString path = pictureDir_.filePath(QStringLiteral("book.vlr"));
+    pictureBook_.title = QStringLiteral("书");
+    ASSERT_TRUE(WriteBookFile(path, pictureBook_));
     auto user = std::make_unique<ScriptedUser>();
     user->openAnswers.enqueue(path);
-    frame->SetFileCommandUi(std::move(user));
-    frame->OnCommand(32836);
-    frame->OnIdle();
-    ASSERT_FALSE(frame->Commands().FindToolBarAction(32836)->isEnabled());
-    frame->OnCommand(GetParam());
-    frame->OnCommand(1038);
-    frame->OnIdle();
-    EXPECT_FALSE(frame->Reader().IsAutoBrowsing());
-    EXPECT_TRUE(frame->Commands().FindToolBarAction(32836)->isEnabled());
-    EXPECT_FALSE(frame->Commands().FindToolBarAction(32822)->isEnabled());
+    frame_->SetFileCommandUi(std::move(user));
+    frame_->OnCommand(32836);
+    frame_->OnIdle();
+    ASSERT_FALSE(frame_->Commands().FindToolBarAction(32836)->isEnabled());
+    frame_->OnCommand(GetParam());
+    frame_->OnCommand(1038);
+    frame_->OnIdle();
+    EXPECT_FALSE(frame_->Reader().IsAutoBrowsing());
+    EXPECT_TRUE(frame_->Commands().FindToolBarAction(32836)->isEnabled());
+    EXPECT_FALSE(frame_->Commands().FindToolBarAction(32822)->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, AutoBrowseButtonsTest, ::testing::Values(57601, 57600),

@@ -2,10 +2,10 @@
 
 #include "FrameFixture.h"
 #include "TestFiles.h"
-#include "app/AboutDlg.h"
+#include "app/AboutDialog.h"
 #include "app/HelpDocuments.h"
 #include "document/AppDirectories.h"
-#include "platform/DialogUnits.h"
+#include "ui/DialogUnits.h"
 
 #include <QDir>
 #include <QLabel>
@@ -24,17 +24,17 @@ class HelpDocumentTest : public ::testing::TestWithParam<HelpCase> {
 protected:
     void SetUp() override
     {
-        saved = ApplicationDirectory();
-        SetApplicationDirectory(scratch.path());
+        saved_ = ApplicationDirectory();
+        SetApplicationDirectory(scratch_.Path());
     }
-    void TearDown() override { SetApplicationDirectory(saved); }
-    ScratchDir scratch;
-    QString saved;
+    void TearDown() override { SetApplicationDirectory(saved_); }
+    ScratchDir scratch_;
+    QString saved_;
 };
 
 TEST_P(HelpDocumentTest, OpensTheDocumentBesideTheProgram)
 {
-    const QString path = scratch.file(QString::fromUtf8(GetParam().file));
+    const QString path = scratch_.FilePath(QString::fromUtf8(GetParam().file));
     EXPECT_EQ(HelpDocumentPath(GetParam().command), path);
     ASSERT_TRUE(WriteAll(path, "help"));
     QList<QUrl> opened;
@@ -54,7 +54,7 @@ TEST_P(HelpDocumentTest, AMissingDocumentIsSkippedQuietly)
 
 TEST_P(HelpDocumentTest, AFolderOfThatNameIsNotOpened)
 {
-    ASSERT_TRUE(QDir().mkpath(scratch.file(QString::fromUtf8(GetParam().file))));
+    ASSERT_TRUE(QDir().mkpath(scratch_.FilePath(QString::fromUtf8(GetParam().file))));
     int calls = 0;
     EXPECT_FALSE(OpenHelpDocument(GetParam().command, [&](const QUrl &) { return ++calls, true; }));
     EXPECT_EQ(calls, 0);
@@ -74,11 +74,11 @@ TEST_F(FrameTest, AHelpCommandWithoutItsDocumentChangesNothing)
 {
     const QString saved = ApplicationDirectory();
     ScratchDir empty;
-    SetApplicationDirectory(empty.path());
+    SetApplicationDirectory(empty.Path());
     const int windows = QApplication::topLevelWidgets().size();
-    frame->OnCommand(32816);
+    frame_->OnCommand(32816);
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
-    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame_->isVisible());
     SetApplicationDirectory(saved);
 }
 
@@ -93,7 +93,7 @@ QStringList LabelTexts(const QWidget &dialog)
 TEST(AboutBoxTest, ShowsTheProgramsTextsExactly)
 {
     QWidget owner;
-    CAboutDlg about(&owner);
+    AboutDialog about(&owner);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("关于 电子画册Vellora"));
     const QStringList texts = LabelTexts(about);
     EXPECT_TRUE(texts.contains(QStringLiteral(" 名称:  电子画册Vellora V1.0")));
@@ -109,14 +109,14 @@ TEST(AboutBoxTest, ShowsTheProgramsTextsExactly)
 TEST(AboutBoxTest, Is233By174DialogUnits)
 {
     QWidget owner;
-    CAboutDlg about(&owner);
+    AboutDialog about(&owner);
     EXPECT_EQ(about.size(), DialogSizeToPixels(QSize(233, 174), DialogBaseUnitsOf(about.font())));
 }
 
 TEST(AboutBoxTest, OkIsTheOnlyButtonAndTheDefault)
 {
     QWidget owner;
-    CAboutDlg about(&owner);
+    AboutDialog about(&owner);
     const QList<QPushButton *> buttons = about.findChildren<QPushButton *>();
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_EQ(buttons[0]->text(), QStringLiteral("确定"));
@@ -135,7 +135,7 @@ TEST_P(AboutBoxCloseTest, ClosesWithTheKey)
     QWidget owner;
     owner.resize(600, 400);
     owner.show();
-    CAboutDlg about(&owner);
+    AboutDialog about(&owner);
     QPoint centreOffset;
     QTimer::singleShot(0, &about, [&] {
         centreOffset = about.frameGeometry().center() - owner.frameGeometry().center();

@@ -3,12 +3,12 @@
 
 #include "FileCommandDoubles.h"
 #include "TestFiles.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "document/AppDirectories.h"
 #include "document/BookFile.h"
 #include "document/ReadingStateFile.h"
-#include "platform/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "viewer/BookReader.h"
 
 #include <gtest/gtest.h>
@@ -19,42 +19,42 @@ class ReadingStateAcrossRuns : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDataDirectory(data.path());
+        SetDataDirectory(data_.Path());
         EnsureDataDirectories();
         BookDocument book = BookDocument::MakeNew();
         // Ids come from the millisecond tick count: the program's start-up
         // book, made in the same millisecond, would share a made one.
-        book.BookId = QStringLiteral("424242");
-        book.Title = QStringLiteral("三页");
+        book.bookId = QStringLiteral("424242");
+        book.title = QStringLiteral("三页");
         for (int i = 0; i < 3; ++i)
-            book.Pictures.append(PictureEntry(files.file(QStringLiteral("p%1.bmp").arg(i)), QString(), 0));
-        book.PictureCount = 3;
-        path = files.file(QStringLiteral("book.vlr"));
-        ASSERT_TRUE(WriteBookFile(path, book));
-        id = book.BookId;
+            book.pictures.append(PictureEntry(files_.FilePath(QStringLiteral("p%1.bmp").arg(i)), QString(), 0));
+        book.pictureCount = 3;
+        path_ = files_.FilePath(QStringLiteral("book.vlr"));
+        ASSERT_TRUE(WriteBookFile(path_, book));
+        id_ = book.bookId;
     }
 
     // One run of the program: start, open the book, then whatever the test does.
-    std::unique_ptr<CMainFrame> StartAndOpen()
+    std::unique_ptr<MainWindow> StartAndOpen()
     {
-        auto frame = CreateMainFrame();
+        auto frame = CreateMainWindow();
         auto user = std::make_unique<ScriptedUser>();
-        user->openAnswers.enqueue(path);
+        user->openAnswers.enqueue(path_);
         frame->SetFileCommandUi(std::move(user));
         frame->show();
         frame->OnCommand(kCmdFileOpen);
         return frame;
     }
 
-    ScratchDir data;
-    ScratchDir files;
-    QString path;
-    QString id;
+    ScratchDir data_;
+    ScratchDir files_;
+    QString path_;
+    QString id_;
 };
 
 TEST_F(ReadingStateAcrossRuns, StateFileIsReadAfterTheBookLoads)
 {
-    ASSERT_TRUE(SaveReadingStateFile(DataDirectory(), id, ReadingState{2, 4, 6}));
+    ASSERT_TRUE(SaveReadingStateFile(DataDirectory(), id_, ReadingState{2, 4, 6}));
     auto frame = StartAndOpen();
     EXPECT_EQ(frame->Reader().CurrentPage(), 2);
     EXPECT_EQ(frame->Reader().Speed(), 4);
@@ -71,8 +71,8 @@ TEST_F(ReadingStateAcrossRuns, ExitWritesTheStateSoTheNextRunOpensAtThatPage)
         frame->OnCommand(kCmdAppExit);
     }
     ReadingState stored{-1, -1, -1};
-    ASSERT_TRUE(LoadReadingStateFile(DataDirectory(), id, stored));
-    EXPECT_EQ(stored.Page, 1);
+    ASSERT_TRUE(LoadReadingStateFile(DataDirectory(), id_, stored));
+    EXPECT_EQ(stored.page, 1);
     auto again = StartAndOpen();
     EXPECT_EQ(again->Reader().CurrentPage(), 1);
 }

@@ -3,7 +3,7 @@
 
 #include "FileCommandFixture.h"
 #include "app/RecentDocumentList.h"
-#include "platform/ResourceIds.h"
+#include "ui/ResourceIds.h"
 
 #include <QFile>
 
@@ -14,7 +14,7 @@ const QString kSection = QStringLiteral("Recent Document List");
 TEST_F(FileCommandTest, FirstStartShowsFiveNumberedEmptyItems)
 {
     EXPECT_EQ(RecentMenuTexts(), (QStringList{"&1 ", "&2 ", "&3 ", "&4 ", "&5 "}));
-    EXPECT_EQ(frame->RecentFilesMenu()->actions().last()->data().toInt(), kCmdRecentFirst + 4);
+    EXPECT_EQ(frame_->RecentFilesMenu()->actions().last()->data().toInt(), kCmdRecentFirst + 4);
     const QString path = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("t"));
     Open(path);
     EXPECT_EQ(RecentMenuTexts(), (QStringList{"&1 " + path, "&2 ", "&3 ", "&4 ", "&5 "}));
@@ -49,12 +49,12 @@ TEST_F(FileCommandTest, ADeletedRecentDocumentLeavesTheMenuAndTheSettingsFile)
     Open(a);
     Open(b);
     ASSERT_TRUE(QFile::remove(a));
-    frame->OnCommand(kCmdRecentFirst + 1);
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsCannotOpenFile});
+    frame_->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsCannotOpenFile});
     EXPECT_EQ(RecentMenuTexts(), (QStringList{"&1 " + b, "&2 ", "&3 ", "&4 "}));
     EXPECT_EQ(Stored(QStringLiteral("Document1")), b);
     EXPECT_EQ(Stored(QStringLiteral("Document2")), QString());
-    EXPECT_EQ(frame->CurrentPath(), b);
+    EXPECT_EQ(frame_->CurrentPath(), b);
 }
 
 TEST_F(FileCommandTest, RecentDocumentOpensMovesToTopAndSavesTheReadingStateFirst)
@@ -63,13 +63,13 @@ TEST_F(FileCommandTest, RecentDocumentOpensMovesToTopAndSavesTheReadingStateFirs
     const QString b = MakeBookFile(QStringLiteral("b.vlr"), QStringLiteral("b"));
     Open(a);
     Open(b);
-    const QString idOfB = frame->SavedBook().BookId;
-    reader.calls.clear();
-    frame->OnCommand(kCmdRecentFirst + 1);
-    EXPECT_EQ(reader.statesSavedFor.last(), idOfB);
-    EXPECT_EQ(reader.calls.first(), QStringLiteral("save state"));
-    EXPECT_EQ(frame->CurrentPath(), a);
-    EXPECT_EQ(frame->SavedBook().Title, QStringLiteral("a"));
+    const QString idOfB = frame_->SavedBook().bookId;
+    reader_.calls.clear();
+    frame_->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(reader_.statesSavedFor.last(), idOfB);
+    EXPECT_EQ(reader_.calls.first(), QStringLiteral("save state"));
+    EXPECT_EQ(frame_->CurrentPath(), a);
+    EXPECT_EQ(frame_->SavedBook().title, QStringLiteral("a"));
     EXPECT_EQ(RecentMenuTexts().mid(0, 2), (QStringList{"&1 " + a, "&2 " + b}));
     EXPECT_EQ(Stored(QStringLiteral("Document1")), a);
 }
@@ -80,35 +80,35 @@ TEST_F(FileCommandTest, RecentDocumentSavesChangesFirstAndStopsWhenTheyCannotBe)
     const QString b = MakeBookFile(QStringLiteral("b.vlr"), QStringLiteral("b"));
     Open(a);
     Open(b);
-    form.shown.Author = QStringLiteral("kept");
-    frame->OnCommand(kCmdRecentFirst + 1);
-    EXPECT_EQ(OnDisk(b).Author, QStringLiteral("kept"));
-    EXPECT_EQ(frame->CurrentPath(), a);
+    form_.shown.author = QStringLiteral("kept");
+    frame_->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(OnDisk(b).author, QStringLiteral("kept"));
+    EXPECT_EQ(frame_->CurrentPath(), a);
 
-    form.shown.Title.clear();
-    frame->OnCommand(kCmdRecentFirst + 1);
-    EXPECT_EQ(user->messagesShown, QList<int>{kIdsTitleEmpty});
-    EXPECT_EQ(frame->CurrentPath(), a);
+    form_.shown.title.clear();
+    frame_->OnCommand(kCmdRecentFirst + 1);
+    EXPECT_EQ(user_->messagesShown, QList<int>{kIdsTitleEmpty});
+    EXPECT_EQ(frame_->CurrentPath(), a);
 }
 
 TEST_F(FileCommandTest, RecentCommandWithoutAnEntryBeeps)
 {
-    frame->OnCommand(kCmdRecentFirst + 5); // five entries: positions 0-4
-    EXPECT_EQ(user->beeps, 1);
-    EXPECT_TRUE(user->messagesShown.isEmpty());
+    frame_->OnCommand(kCmdRecentFirst + 5); // five entries: positions 0-4
+    EXPECT_EQ(user_->beeps, 1);
+    EXPECT_TRUE(user_->messagesShown.isEmpty());
 }
 
 TEST_F(FileCommandTest, EmptyListShowsOneDisabledItem)
 {
     WriteSetting(kSection, QStringLiteral("DocumentCount"), QStringLiteral("2"));
-    frame.reset();
+    frame_.reset();
     StartFrame();
     const QString a = MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a"));
     Open(a);
     ASSERT_TRUE(QFile::remove(a));
-    frame->OnCommand(kCmdRecentFirst);     // a: fails, removed
-    frame->OnCommand(kCmdRecentFirst);     // the empty entry: fails, removed
-    const QList<QAction *> items = frame->RecentFilesMenu()->actions();
+    frame_->OnCommand(kCmdRecentFirst); // a: fails, removed
+    frame_->OnCommand(kCmdRecentFirst); // the empty entry: fails, removed
+    const QList<QAction *> items = frame_->RecentFilesMenu()->actions();
     ASSERT_EQ(items.size(), 1);
     EXPECT_EQ(items.first()->text(), QStringLiteral("（空）"));
     EXPECT_FALSE(items.first()->isEnabled());
@@ -125,9 +125,9 @@ class RecentCapacity : public FileCommandTest, public ::testing::WithParamInterf
 TEST_P(RecentCapacity, IsClampedAndWrittenBack)
 {
     WriteSetting(kSection, QStringLiteral("DocumentCount"), QString::fromLatin1(GetParam().stored));
-    frame.reset();
+    frame_.reset();
     StartFrame();
-    EXPECT_EQ(frame->RecentDocuments().Capacity(), GetParam().capacity);
+    EXPECT_EQ(frame_->RecentDocuments().Capacity(), GetParam().capacity);
     EXPECT_EQ(RecentMenuTexts().size(), GetParam().capacity);
     Open(MakeBookFile(QStringLiteral("a.vlr"), QStringLiteral("a")));
     EXPECT_EQ(Stored(QStringLiteral("DocumentCount")), QString::number(GetParam().capacity));
@@ -141,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, RecentCapacity,
 // The list alone, on its keys.
 class RecentListStorage : public ::testing::Test {
 protected:
-    void SetUp() override { SetDataDirectory(data.path()); }
-    ScratchDir data;
+    void SetUp() override { SetDataDirectory(data_.Path()); }
+    ScratchDir data_;
 };
 
 TEST_F(RecentListStorage, ReadPutsKeyOneLastAndKeepsMissingKeysAsEmptyEntries)
@@ -166,7 +166,9 @@ TEST_F(RecentListStorage, WriteNumbersFromTheMostRecentAndLeavesHigherKeys)
     list.Add(QStringLiteral("/c"));
     list.Add(QStringLiteral("/d")); // full: /a goes
     ASSERT_TRUE(list.Write());
-    const auto key = [](const char *k) { return ReadSettingText(kSection, QString::fromLatin1(k), QStringLiteral("-")); };
+    const auto key = [](const char *k) {
+        return ReadSettingText(kSection, QString::fromLatin1(k), QStringLiteral("-"));
+    };
     EXPECT_EQ(key("Document1"), QStringLiteral("/d"));
     EXPECT_EQ(key("Document2"), QStringLiteral("/c"));
     EXPECT_EQ(key("Document3"), QStringLiteral("/b"));
@@ -215,20 +217,38 @@ TEST_P(RecentListOfTwoCopies, KeepsWhatEachCopyDid)
     EXPECT_EQ(onDisk.MostRecentFirst(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, RecentListOfTwoCopies, ::testing::Values(
-    TwoCopiesCase{"EachKeepsTheOthersNewEntry", 5, {"/x"}, {"B+/b", "Bw", "A+/a", "Aw"}, {"/a", "/b", "/x", "", ""}},
-    TwoCopiesCase{"APathOpenedInBothIsListedOnce", 5, {"/x"}, {"A+/c", "Aw", "B+/b", "Bw", "A+/d", "Aw", "B+/c", "Bw"},
-                  {"/c", "/d", "/b", "/x", ""}},
-    TwoCopiesCase{"LetterCaseMakesTwoPaths", 5, {"/x"}, {"A+/c", "Aw", "B+/C", "Bw"}, {"/C", "/c", "/x", "", ""}},
-    TwoCopiesCase{"ARemovedPathDoesNotComeBackFromTheOther", 5, {"/x", "/y"}, {"A-/y", "Aw", "B+/b", "Bw"},
-                  {"/b", "/x", "", "", ""}},
-    TwoCopiesCase{"ARemovedPathLeavesNoCopyInAHigherKey", 3, {"/x", "/y", "/z"}, {"A-/y", "Aw"}, {"/x", "/z", ""}},
-    TwoCopiesCase{"MovedToTopInOneWhileTheOtherAdds", 5, {"/x", "/y", "/z"}, {"B+/b", "Bw", "A^/z", "Aw"},
-                  {"/z", "/b", "/x", "/y", ""}},
-    TwoCopiesCase{"TheOldestGoWhenTheListIsFull", 3, {"/x"}, {"B+/b1", "Bw", "B+/b2", "Bw", "A+/a", "Aw"},
-                  {"/a", "/b2", "/b1"}},
-    TwoCopiesCase{"ChangesBeforeOneWriteAllCount", 5, {"/x"}, {"B+/b", "Bw", "A+/a1", "A+/a2", "Aw"},
-                  {"/a2", "/a1", "/b", "/x", ""}}),
+INSTANTIATE_TEST_SUITE_P(
+    Steps, RecentListOfTwoCopies,
+    ::testing::Values(
+        TwoCopiesCase{
+            "EachKeepsTheOthersNewEntry", 5, {"/x"}, {"B+/b", "Bw", "A+/a", "Aw"}, {"/a", "/b", "/x", "", ""}},
+        TwoCopiesCase{"APathOpenedInBothIsListedOnce",
+                      5,
+                      {"/x"},
+                      {"A+/c", "Aw", "B+/b", "Bw", "A+/d", "Aw", "B+/c", "Bw"},
+                      {"/c", "/d", "/b", "/x", ""}},
+        TwoCopiesCase{"LetterCaseMakesTwoPaths", 5, {"/x"}, {"A+/c", "Aw", "B+/C", "Bw"}, {"/C", "/c", "/x", "", ""}},
+        TwoCopiesCase{"ARemovedPathDoesNotComeBackFromTheOther",
+                      5,
+                      {"/x", "/y"},
+                      {"A-/y", "Aw", "B+/b", "Bw"},
+                      {"/b", "/x", "", "", ""}},
+        TwoCopiesCase{"ARemovedPathLeavesNoCopyInAHigherKey", 3, {"/x", "/y", "/z"}, {"A-/y", "Aw"}, {"/x", "/z", ""}},
+        TwoCopiesCase{"MovedToTopInOneWhileTheOtherAdds",
+                      5,
+                      {"/x", "/y", "/z"},
+                      {"B+/b", "Bw", "A^/z", "Aw"},
+                      {"/z", "/b", "/x", "/y", ""}},
+        TwoCopiesCase{"TheOldestGoWhenTheListIsFull",
+                      3,
+                      {"/x"},
+                      {"B+/b1", "Bw", "B+/b2", "Bw", "A+/a", "Aw"},
+                      {"/a", "/b2", "/b1"}},
+        TwoCopiesCase{"ChangesBeforeOneWriteAllCount",
+                      5,
+                      {"/x"},
+                      {"B+/b", "Bw", "A+/a1", "A+/a2", "Aw"},
+                      {"/a2", "/a1", "/b", "/x", ""}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(RecentListStorage, MoveToTopAndRemoveIgnoreIndexesOutsideTheList)

@@ -13,22 +13,29 @@ namespace {
 
 struct Checked {
     const char *status;
-    QSize pixels, himetric;  // empty when the picture does not load
+    QSize pixels, himetric; // empty when the picture does not load
 };
 
 TEST(CheckCommand, ReportsEachPictureAndFailsWhenAnyIsBad)
 {
     ScratchDir dir;
-    const QStringList paths{
-        Write(dir, QStringLiteral("页 1.bmp"), Encode(TwoHalves(400, 300), "bmp")),
-        Write(dir, QStringLiteral("junk.jpg"), QByteArray::fromHex("ffd8ffe000104a464946") + "cut"),
-        dir.file(QStringLiteral("missing.gif")), Metafile("emf_lo_text.emf"), Metafile("wmf_lo_shapes.wmf"),
-        Metafile("wmf_lo_text.wmf"), Metafile("wmf_lo_shapes_nonplaceable.wmf"), Metafile("broken_truncated.wmf")};
-    const Checked expected[] = {{"ok", {400, 300}, {10583, 7938}}, {"undecodable", {}, {}}, {"missing", {}, {}},
-                                {"ok", {426, 199}, {11268, 5268}}, {"ok", {351, 257}, {9288, 6788}},
+    const QStringList paths{Write(dir, QStringLiteral("页 1.bmp"), Encode(TwoHalves(400, 300), "bmp")),
+                            Write(dir, QStringLiteral("junk.jpg"), QByteArray::fromHex("ffd8ffe000104a464946") + "cut"),
+                            dir.FilePath(QStringLiteral("missing.gif")),
+                            Metafile("emf_lo_text.emf"),
+                            Metafile("wmf_lo_shapes.wmf"),
+                            Metafile("wmf_lo_text.wmf"),
+                            Metafile("wmf_lo_shapes_nonplaceable.wmf"),
+                            Metafile("broken_truncated.wmf")};
+    const Checked expected[] = {{"ok", {400, 300}, {10583, 7938}},
+                                {"undecodable", {}, {}},
+                                {"missing", {}, {}},
+                                {"ok", {426, 199}, {11268, 5268}},
+                                {"ok", {351, 257}, {9288, 6788}},
                                 {"ok", {426, 199}, {11268, 5268}},
                                 // No physical size in the file: its window extent at 1440 units per inch.
-                                {"ok", {619, 453}, {16383, 11973}}, {"undecodable", {}, {}}};
+                                {"ok", {619, 453}, {16383, 11973}},
+                                {"undecodable", {}, {}}};
     const ToolRun run = Tool({QStringLiteral("check"), BookOf(dir, paths)});
     EXPECT_EQ(run.exitCode, 3);
     // Bad pictures are the report's business, not a stream of decoder noise.
@@ -63,7 +70,7 @@ TEST_P(RenderCommand, DrawsThePictureStretchedIntoThePng)
 {
     ScratchDir dir;
     const QString picture = Write(dir, QStringLiteral("p.bmp"), Encode(TwoHalves(400, 300), "bmp"));
-    const QString out = dir.file(QStringLiteral("out.png"));
+    const QString out = dir.FilePath(QStringLiteral("out.png"));
     const ToolRun run = Tool(QStringList{QStringLiteral("render"), picture, out} + GetParam().sizeArgs);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QImage image(out);
@@ -72,26 +79,31 @@ TEST_P(RenderCommand, DrawsThePictureStretchedIntoThePng)
     EXPECT_TRUE(Near(image.pixelColor(image.width() - 2, image.height() - 2), Qt::blue));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, RenderCommand, testing::Values(
-    RenderCase{"OwnSize", {}, {400, 300}},
-    RenderCase{"Stretched", {QStringLiteral("--width"), QStringLiteral("800"), QStringLiteral("--height"), QStringLiteral("300")}, {800, 300}},
-    RenderCase{"HeightOnly", {QStringLiteral("--height"), QStringLiteral("30")}, {400, 30}}),
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, RenderCommand,
+    testing::Values(RenderCase{"OwnSize", {}, {400, 300}},
+                    RenderCase{"Stretched",
+                               {QStringLiteral("--width"), QStringLiteral("800"), QStringLiteral("--height"),
+                                QStringLiteral("300")},
+                               {800, 300}},
+                    RenderCase{"HeightOnly", {QStringLiteral("--height"), QStringLiteral("30")}, {400, 30}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RenderCommand, MetafilesRenderWithTheirChineseText)
 {
     ScratchDir dir;
-    const QString emf = dir.file(QStringLiteral("emf.png"));
-    const ToolRun stretched = Tool({QStringLiteral("render"), Metafile("emf_lo_text.emf"), emf, QStringLiteral("--width"), QStringLiteral("852")});
+    const QString emf = dir.FilePath(QStringLiteral("emf.png"));
+    const ToolRun stretched = Tool(
+        {QStringLiteral("render"), Metafile("emf_lo_text.emf"), emf, QStringLiteral("--width"), QStringLiteral("852")});
     ASSERT_EQ(stretched.exitCode, 0) << stretched.err.toStdString();
     EXPECT_EQ(QImage(emf).size(), QSize(852, 199));
 
-    const QString wmf = dir.file(QStringLiteral("wmf.png"));
+    const QString wmf = dir.FilePath(QStringLiteral("wmf.png"));
     const ToolRun run = Tool({QStringLiteral("render"), Metafile("wmf_lo_text.wmf"), wmf});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QImage image(wmf);
     ASSERT_EQ(image.size(), QSize(426, 199));
-    int red = 0;  // the Chinese line is the drawing's dark red ink
+    int red = 0; // the Chinese line is the drawing's dark red ink
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);

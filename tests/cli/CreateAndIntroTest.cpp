@@ -18,12 +18,12 @@ QString Fixture(const char *name, const char *ext)
 // A one-page book with the given introduction file (none when empty).
 QString MakeBook(const ScratchDir &dir, const QString &name, const QString &intro)
 {
-    QStringList args{QStringLiteral("create"), dir.file(name), QStringLiteral("--title"), QStringLiteral("简介")};
+    QStringList args{QStringLiteral("create"), dir.FilePath(name), QStringLiteral("--title"), QStringLiteral("简介")};
     if (!intro.isEmpty())
         args << QStringLiteral("--intro") << intro;
     const ToolRun run = Tool(args << Write(dir, QStringLiteral("page.jpg"), "a page"));
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    return dir.file(name);
+    return dir.FilePath(name);
 }
 
 ToolRun Intro(const QString &book, const char *format = "text")
@@ -36,7 +36,7 @@ TEST(CreateCommand, CreateThenInfoRoundTrips)
     ScratchDir dir;
     const QString a = Write(dir, QStringLiteral("a.jpg"), "not decoded");
     const QString b = Write(dir, QStringLiteral("猫 b.gif"), "not decoded");
-    const QString out = dir.file(QStringLiteral("book.vlr"));
+    const QString out = dir.FilePath(QStringLiteral("book.vlr"));
     const ToolRun create = Tool({QStringLiteral("create"), out, QStringLiteral("--title"), QStringLiteral("山水画册"),
                                  QStringLiteral("--author"), QStringLiteral("Li \"Bai\""), QStringLiteral("--category"),
                                  QStringLiteral("风景"), QStringLiteral("--rating"), QStringLiteral("4"), a, b});
@@ -49,7 +49,8 @@ TEST(CreateCommand, CreateThenInfoRoundTrips)
         texts << json[QLatin1String(key)].toString();
     EXPECT_EQ(texts, QStringList({"Picture Book File (*.vlr)", "山水画册", "Li \"Bai\"", "风景"}));
     EXPECT_TRUE(json[QStringLiteral("Rating")].isDouble());
-    EXPECT_EQ(std::pair(json[QStringLiteral("Rating")].toInt(), json[QStringLiteral("PictureCount")].toInt()), std::pair(4, 2));
+    EXPECT_EQ(std::pair(json[QStringLiteral("Rating")].toInt(), json[QStringLiteral("PictureCount")].toInt()),
+              std::pair(4, 2));
     const QJsonArray pictures = json[QStringLiteral("Pictures")].toArray();
     ASSERT_EQ(pictures.size(), 2);
     EXPECT_EQ(pictures[0].toObject()[QStringLiteral("Path")].toString(), a);
@@ -66,15 +67,15 @@ TEST(CreateCommand, PicturesBelowTheToolAreStoredWithThePlaceholder)
     ScratchDir dir;
     const QString inside = QStringLiteral(VELLORA_BIN_DIR "/test-picture-below-tool.png");
     WriteAll(inside, fixtures::Encode(fixtures::Solid(10, 20, Qt::green), "png"));
-    const ToolRun create = Tool({QStringLiteral("create"), dir.file(QStringLiteral("b.vlr")), inside});
-    const ToolRun check = Tool({QStringLiteral("check"), dir.file(QStringLiteral("b.vlr"))});
+    const ToolRun create = Tool({QStringLiteral("create"), dir.FilePath(QStringLiteral("b.vlr")), inside});
+    const ToolRun check = Tool({QStringLiteral("check"), dir.FilePath(QStringLiteral("b.vlr"))});
     QFile::remove(inside);
     ASSERT_EQ(create.exitCode, 0) << create.err.toStdString();
     const QString contracted = QStringLiteral("[安装目录]\\test-picture-below-tool.png");
     BookDocument book;
-    ASSERT_TRUE(ReadBookFile(dir.file(QStringLiteral("b.vlr")), book));
-    ASSERT_EQ(book.Pictures.size(), 1);
-    EXPECT_EQ(book.Pictures[0].Path, contracted);
+    ASSERT_TRUE(ReadBookFile(dir.FilePath(QStringLiteral("b.vlr")), book));
+    ASSERT_EQ(book.pictures.size(), 1);
+    EXPECT_EQ(book.pictures[0].path, contracted);
     EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
     const QJsonArray pictures = CheckedPictures(check);
     ASSERT_EQ(pictures.size(), 1);
@@ -91,7 +92,7 @@ TEST_P(IntroOfFixture, IsStoredUnchangedAndPrintedAsItsVisibleText)
     const QString path = MakeBook(dir, QStringLiteral("b.vlr"), rtf);
     BookDocument book;
     ASSERT_TRUE(ReadBookFile(path, book));
-    EXPECT_EQ(DecodeBase64Text(book.Intro), ReadAll(rtf));
+    EXPECT_EQ(DecodeBase64Text(book.intro), ReadAll(rtf));
     const ToolRun run = Tool({QStringLiteral("intro"), path});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(QString::fromUtf8(run.out), QString::fromUtf8(ReadAll(Fixture(GetParam(), ".txt"))));
@@ -109,9 +110,11 @@ TEST_P(IntroOfFixture, RtfOutputStoresAndPrintsTheSameText)
     EXPECT_EQ(Intro(second, "rtf").out, rtf.out);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, IntroOfFixture,
-                         testing::Values("re20-gbk-hex", "re41-unicode-escapes", "re-ansicpg1252-font134"),
-                         [](const auto &info) { return QString::fromUtf8(info.param).replace(QLatin1Char('-'), QLatin1Char('_')).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(
+    Files, IntroOfFixture, testing::Values("re20-gbk-hex", "re41-unicode-escapes", "re-ansicpg1252-font134"),
+    [](const auto &info) {
+        return QString::fromUtf8(info.param).replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
+    });
 
 TEST(IntroCommand, HtmlHoldsTheTextAndItsFormatAndNoIntroductionPrintsNothing)
 {
@@ -136,14 +139,15 @@ TEST(IntroCommand, DecoderMessagesStayOffStderr)
 {
     const QByteArray png = fixtures::Encode(fixtures::Solid(4, 4, Qt::red), "png");
     ASSERT_EQ(png.mid(12, 4), QByteArray("IHDR"));
-    const qsizetype afterHeader = 8 + 25;  // the signature and the IHDR chunk
-    const QByteArray badChecksum = QByteArray(png).insert(
-        afterHeader, QByteArray::fromHex("00000007") + QByteArray("tEXtkey\0abc", 11) + QByteArray::fromHex("00000000"));
+    const qsizetype afterHeader = 8 + 25; // the signature and the IHDR chunk
+    const QByteArray badChecksum =
+        QByteArray(png).insert(afterHeader, QByteArray::fromHex("00000007") + QByteArray("tEXtkey\0abc", 11)
+                                                + QByteArray::fromHex("00000000"));
     const QByteArray cutChunk = QByteArray(png).insert(afterHeader, QByteArray::fromHex("00000007") + "tEXtkey");
     const auto pict = [](const QByteArray &bytes) { return "{\\pict\\pngblip\\picw4\\pich4 " + bytes.toHex() + "}"; };
     ScratchDir dir;
-    const QString rtf = Write(dir, QStringLiteral("i.rtf"),
-                              "{\\rtf1\\ansi before " + pict(badChecksum) + pict(cutChunk) + " after}");
+    const QString rtf =
+        Write(dir, QStringLiteral("i.rtf"), "{\\rtf1\\ansi before " + pict(badChecksum) + pict(cutChunk) + " after}");
     for (const char *format : {"text", "html", "rtf"}) {
         const ToolRun run = Intro(MakeBook(dir, QStringLiteral("b.vlr"), rtf), format);
         EXPECT_EQ(run.exitCode, 0) << format;

@@ -27,7 +27,7 @@ struct NoRoomCase {
     const char *name;
     Written what;
     Fault fault;
-    qint64 room;  // bytes left on the disk, or the file-size limit
+    qint64 room; // bytes left on the disk, or the file-size limit
 };
 void PrintTo(const NoRoomCase &c, std::ostream *os) { *os << c.name; }
 
@@ -35,11 +35,12 @@ void PrintTo(const NoRoomCase &c, std::ostream *os) { *os << c.name; }
 BookDocument BookOf(int pictures)
 {
     BookDocument book = BookDocument::MakeNew();
-    book.BookId = QStringLiteral("901234");
-    book.Title = QStringLiteral("满");
+    book.bookId = QStringLiteral("901234");
+    book.title = QStringLiteral("满");
     for (int i = 0; i < pictures; ++i)
-        book.Pictures.append(PictureEntry(QStringLiteral("/pictures/page %1.jpg").arg(i), QStringLiteral("2026-1-1 10:00"), 0));
-    book.PictureCount = pictures;
+        book.pictures.append(
+            PictureEntry(QStringLiteral("/pictures/page %1.jpg").arg(i), QStringLiteral("2026-1-1 10:00"), 0));
+    book.pictureCount = pictures;
     return book;
 }
 
@@ -85,9 +86,9 @@ TEST_P(NoRoom, WriteFailsAndLeavesTheOldFileAlone)
     const NoRoomCase &c = GetParam();
     SmallFileSystem disk;
     ScratchDir scratch;
-    if (c.fault == Fault::FullDisk && !disk.mounted())
-        GTEST_SKIP() << disk.refusal() << "; the file-size limit cases still run";
-    const QString folder = c.fault == Fault::FullDisk ? disk.path() : scratch.path();
+    if (c.fault == Fault::FullDisk && !disk.Mounted())
+        GTEST_SKIP() << disk.Refusal() << "; the file-size limit cases still run";
+    const QString folder = c.fault == Fault::FullDisk ? disk.Path() : scratch.Path();
     ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("etc")));
     const QString target = TargetIn(folder, c.what);
     const QString targetFolder = QFileInfo(target).absolutePath();
@@ -120,20 +121,21 @@ TEST_P(NoRoom, WriteFailsAndLeavesTheOldFileAlone)
     EXPECT_EQ(Listing(targetFolder), QStringList{QFileInfo(target).fileName()});
 }
 
-INSTANTIATE_TEST_SUITE_P(Writes, NoRoom, testing::Values(
-    NoRoomCase{"SmallBookOnAFullDisk", Written::SmallBook, Fault::FullDisk, 0},
-    NoRoomCase{"LargeBookOnADiskWithLessRoom", Written::LargeBook, Fault::FullDisk, 8192},
-    NoRoomCase{"ReadingStateOnAFullDisk", Written::ReadingState, Fault::FullDisk, 0},
-    NoRoomCase{"SmallBookOverTheSizeLimit", Written::SmallBook, Fault::SizeLimit, 0},
-    NoRoomCase{"LargeBookOverTheSizeLimit", Written::LargeBook, Fault::SizeLimit, 8192},
-    NoRoomCase{"ReadingStateOverTheSizeLimit", Written::ReadingState, Fault::SizeLimit, 0}),
+INSTANTIATE_TEST_SUITE_P(
+    Writes, NoRoom,
+    testing::Values(NoRoomCase{"SmallBookOnAFullDisk", Written::SmallBook, Fault::FullDisk, 0},
+                    NoRoomCase{"LargeBookOnADiskWithLessRoom", Written::LargeBook, Fault::FullDisk, 8192},
+                    NoRoomCase{"ReadingStateOnAFullDisk", Written::ReadingState, Fault::FullDisk, 0},
+                    NoRoomCase{"SmallBookOverTheSizeLimit", Written::SmallBook, Fault::SizeLimit, 0},
+                    NoRoomCase{"LargeBookOverTheSizeLimit", Written::LargeBook, Fault::SizeLimit, 8192},
+                    NoRoomCase{"ReadingStateOverTheSizeLimit", Written::ReadingState, Fault::SizeLimit, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(AtomicFileWrite, ReplacedFileKeepsItsPermissionsAndALinkStaysALink)
 {
     ScratchDir dir;
-    const QString real = dir.file(QStringLiteral("real.vlr"));
-    const QString link = dir.file(QStringLiteral("link.vlr"));
+    const QString real = dir.FilePath(QStringLiteral("real.vlr"));
+    const QString link = dir.FilePath(QStringLiteral("link.vlr"));
     ASSERT_TRUE(WriteAll(real, "old"));
     ASSERT_TRUE(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
     const QFileDevice::Permissions privateFile = QFile::permissions(real);
@@ -146,7 +148,7 @@ TEST(AtomicFileWrite, ReplacedFileKeepsItsPermissionsAndALinkStaysALink)
 
 struct RefusedPathCase {
     const char *name;
-    const char *path;  // below a scratch folder holding a folder "dir" and a file "file"
+    const char *path; // below a scratch folder holding a folder "dir" and a file "file"
     int error;
 };
 void PrintTo(const RefusedPathCase &c, std::ostream *os) { *os << c.name; }
@@ -156,19 +158,19 @@ class RefusedPath : public testing::TestWithParam<RefusedPathCase> {};
 TEST_P(RefusedPath, FailsWithTheReasonAndWritesNothing)
 {
     ScratchDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("dir")));
-    ASSERT_TRUE(WriteAll(dir.file(QStringLiteral("file")), "kept"));
+    ASSERT_TRUE(QDir(dir.Path()).mkdir(QStringLiteral("dir")));
+    ASSERT_TRUE(WriteAll(dir.FilePath(QStringLiteral("file")), "kept"));
     int error = 0;
-    EXPECT_FALSE(WriteFileAtomically(dir.file(QLatin1String(GetParam().path)), "new", &error));
+    EXPECT_FALSE(WriteFileAtomically(dir.FilePath(QLatin1String(GetParam().path)), "new", &error));
     EXPECT_EQ(error, GetParam().error);
-    EXPECT_EQ(Listing(dir.path()), QStringList{QStringLiteral("file")});
-    EXPECT_EQ(ReadAll(dir.file(QStringLiteral("file"))), QByteArray("kept"));
+    EXPECT_EQ(Listing(dir.Path()), QStringList{QStringLiteral("file")});
+    EXPECT_EQ(ReadAll(dir.FilePath(QStringLiteral("file"))), QByteArray("kept"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, RefusedPath, testing::Values(
-    RefusedPathCase{"FolderInTheWay", "dir", EISDIR},
-    RefusedPathCase{"MissingFolder", "none/b.vlr", ENOENT},
-    RefusedPathCase{"FileAsFolder", "file/b.vlr", ENOTDIR}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Paths, RefusedPath,
+                         testing::Values(RefusedPathCase{"FolderInTheWay", "dir", EISDIR},
+                                         RefusedPathCase{"MissingFolder", "none/b.vlr", ENOENT},
+                                         RefusedPathCase{"FileAsFolder", "file/b.vlr", ENOTDIR}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

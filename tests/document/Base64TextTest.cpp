@@ -21,10 +21,11 @@ TEST_P(Base64Vectors, EncodeAndDecodeBothWays)
     EXPECT_EQ(DecodeBase64Text(QString::fromLatin1(GetParam().second)), GetParam().first);
 }
 
-INSTANTIATE_TEST_SUITE_P(Standard, Base64Vectors, testing::Values(
-    std::pair{QByteArray(), ""}, std::pair{QByteArray("f"), "Zg=="}, std::pair{QByteArray("fo"), "Zm8="},
-    std::pair{QByteArray("foo"), "Zm9v"}, std::pair{QByteArray("foobar"), "Zm9vYmFy"},
-    std::pair{QByteArray("\xff\xfe\x00", 3), "//4A"}));
+INSTANTIATE_TEST_SUITE_P(Standard, Base64Vectors,
+                         testing::Values(std::pair{QByteArray(), ""}, std::pair{QByteArray("f"), "Zg=="},
+                                         std::pair{QByteArray("fo"), "Zm8="}, std::pair{QByteArray("foo"), "Zm9v"},
+                                         std::pair{QByteArray("foobar"), "Zm9vYmFy"},
+                                         std::pair{QByteArray("\xff\xfe\x00", 3), "//4A"}));
 
 struct WrapCase {
     int bytes;
@@ -47,9 +48,10 @@ TEST_P(Base64Wrapping, BreaksAfterEvery19thFullGroupOnly)
     EXPECT_EQ(DecodeBase64Text(text), Bytes(GetParam().bytes));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, Base64Wrapping, testing::Values(
-    WrapCase{56, 0, false}, WrapCase{57, 1, true}, WrapCase{58, 1, false}, WrapCase{59, 1, false},
-    WrapCase{114, 2, true}, WrapCase{115, 2, false}, WrapCase{1, 0, false}));
+INSTANTIATE_TEST_SUITE_P(Sizes, Base64Wrapping,
+                         testing::Values(WrapCase{56, 0, false}, WrapCase{57, 1, true}, WrapCase{58, 1, false},
+                                         WrapCase{59, 1, false}, WrapCase{114, 2, true}, WrapCase{115, 2, false},
+                                         WrapCase{1, 0, false}));
 
 struct DecodeCase {
     const char16_t *text;
@@ -63,9 +65,9 @@ TEST_P(Base64Decoding, SkipsNonAlphabetAndStopsAtNul)
     EXPECT_EQ(DecodeBase64Text(QString::fromUtf16(GetParam().text)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding, testing::Values(
-    DecodeCase{u"Zm 9\r\nv", "foo"}, DecodeCase{u"=Z=m=9=v=", "foo"},
-    DecodeCase{u"Zg", "f"}, DecodeCase{u"Zm8", "fo"}, DecodeCase{u"Zm9vY", "foo"},
-    DecodeCase{u"Zm9v\0YmFy", "foo"}, DecodeCase{u"Zm9v中YmFy", "foobar"},
-    // A wide character whose low byte is in the alphabet is still not in it.
-    DecodeCase{u"Zm9v\u0141\u0142YmFy", "foobar"}, DecodeCase{u"!!!", ""}));
+INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding,
+                         testing::Values(DecodeCase{u"Zm 9\r\nv", "foo"}, DecodeCase{u"=Z=m=9=v=", "foo"},
+                                         DecodeCase{u"Zg", "f"}, DecodeCase{u"Zm8", "fo"}, DecodeCase{u"Zm9vY", "foo"},
+                                         DecodeCase{u"Zm9v\0YmFy", "foo"}, DecodeCase{u"Zm9v中YmFy", "foobar"},
+                                         // A wide character whose low byte is in the alphabet is still not in it.
+                                         DecodeCase{u"Zm9v\u0141\u0142YmFy", "foobar"}, DecodeCase{u"!!!", ""}));

@@ -22,7 +22,7 @@ TEST(BookId, TickCountsPastTwoToThe31StillGiveDigitsOnly)
         EXPECT_TRUE(IsFileSafeBookId(id)) << id.toStdString();
     }
     EXPECT_EQ(MakeBookIdFromTicks(0x80000000u).size(), 11);
-    EXPECT_TRUE(IsFileSafeBookId(MakeBookId()));  // and so does the clock now
+    EXPECT_TRUE(IsFileSafeBookId(MakeBookId())); // and so does the clock now
 }
 
 class FileSafeBookId : public testing::TestWithParam<std::pair<const char *, bool>> {};
@@ -33,6 +33,6 @@ TEST_P(FileSafeBookId, OnlyDecimalDigitsNameAFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ids, FileSafeBookId,
-    testing::Values(std::pair{"901234", true}, std::pair{"0", true}, std::pair{"", false},
-                    std::pair{"../../x", false}, std::pair{"12/34", false}, std::pair{"-5", false},
-                    std::pair{"12 ", false}, std::pair{"١٢", false}));
+                         testing::Values(std::pair{"901234", true}, std::pair{"0", true}, std::pair{"", false},
+                                         std::pair{"../../x", false}, std::pair{"12/34", false}, std::pair{"-5", false},
+                                         std::pair{"12 ", false}, std::pair{"١٢", false}));

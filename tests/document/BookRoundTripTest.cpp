@@ -38,24 +38,24 @@ TEST_P(BookRoundTrip, RandomBooksComeBackFieldForField)
     QRandomGenerator rng(static_cast<quint32>(GetParam()));
     ScratchDir dir;
     BookDocument book = BookDocument::MakeNew();
-    book.Title = RandomText(rng);
-    book.Author = RandomText(rng);
-    book.Reserved = RandomText(rng);
-    book.Category = RandomText(rng);
-    book.Rating = rng.bounded(-3, 9);
-    book.PictureCount = rng.bounded(0, 50);
+    book.title = RandomText(rng);
+    book.author = RandomText(rng);
+    book.reserved = RandomText(rng);
+    book.category = RandomText(rng);
+    book.rating = rng.bounded(-3, 9);
+    book.pictureCount = rng.bounded(0, 50);
     // Sizes around multiples of 57, where the Base64 text ends with CR LF.
     const int coverSizes[] = {0, 1, 56, 57, 58, 114, 3 * 57 * 40, 3 * 57 * 40 + 2};
-    book.Cover = EncodeBase64Text(RandomBytes(rng, coverSizes[GetParam() % 8]));
-    book.Intro = EncodeBase64Text(RandomBytes(rng, coverSizes[(GetParam() + 3) % 8] + rng.bounded(2)));
+    book.cover = EncodeBase64Text(RandomBytes(rng, coverSizes[GetParam() % 8]));
+    book.intro = EncodeBase64Text(RandomBytes(rng, coverSizes[(GetParam() + 3) % 8] + rng.bounded(2)));
     const int pictures = rng.bounded(0, 30);
     for (int i = 0; i < pictures; ++i) {
         PictureEntry e;
-        e.Path = RandomText(rng).remove(QLatin1Char('>')).remove(QLatin1Char('\t'));
-        e.CompileTime = RandomText(rng).remove(QLatin1Char('>'));
-        book.Pictures.append(e);
+        e.path = RandomText(rng).remove(QLatin1Char('>')).remove(QLatin1Char('\t'));
+        e.compileTime = RandomText(rng).remove(QLatin1Char('>'));
+        book.pictures.append(e);
     }
-    const QString path = dir.file(QStringLiteral("r.vlr"));
+    const QString path = dir.FilePath(QStringLiteral("r.vlr"));
     ASSERT_TRUE(WriteBookFile(path, book)) << BookWriteProblem(book).toStdString();
     BookDocument back;
     ASSERT_TRUE(ReadBookFile(path, back));

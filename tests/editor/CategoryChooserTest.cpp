@@ -1,6 +1,6 @@
 #include "editor/CategoryChooser.h"
-#include "platform/DialogUnits.h"
 #include "editor/FrequentCategories.h"
+#include "ui/DialogUnits.h"
 
 #include "document/AppDirectories.h"
 #include "settings/store/SettingsStore.h"
@@ -15,122 +15,122 @@
 #include <gtest/gtest.h>
 
 namespace {
-class CategoryChooser : public testing::Test {
+class CategoryChooserTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        SetDataDirectory(dir.path());
+        SetDataDirectory(dir_.Path());
         QLocale::setDefault(QLocale(QLocale::English));
-        auto *layout = new QVBoxLayout(&form);
-        layout->addWidget(field);
-        form.resize(300, 100);
-        form.show();
+        auto *layout = new QVBoxLayout(&form_);
+        layout->addWidget(field_);
+        form_.resize(300, 100);
+        form_.show();
     }
     void TearDown() override
     {
         SetDataDirectory(QString());
         QLocale::setDefault(QLocale::system());
     }
-    ScratchDir dir;
-    QWidget form;
-    QLineEdit *field = new QLineEdit(&form);
-    CCategoryChooser chooser{field, &form};
+    ScratchDir dir_;
+    QWidget form_;
+    QLineEdit *field_ = new QLineEdit(&form_);
+    CategoryChooser chooser_{field_, &form_};
 };
 
-TEST_F(CategoryChooser, ClosingWritesTheTickedCategoriesAndKeepsTheAddedOnes)
+TEST_F(CategoryChooserTest, ClosingWritesTheTickedCategoriesAndKeepsTheAddedOnes)
 {
-    field->setText(QStringLiteral("Art;  Music ;"));
-    chooser.OpenCategoryPopup();
-    ASSERT_NE(chooser.Popup(), nullptr);
-    EXPECT_TRUE(chooser.Popup()->isVisible());
-    EXPECT_EQ(chooser.Popup()->ListBox()->selectedItems().size(), 2);
-    chooser.CloseCategoryPopup();
-    EXPECT_EQ(chooser.Popup(), nullptr);
-    EXPECT_EQ(field->text(), QStringLiteral("Art; Music"));
-    EXPECT_EQ(chooser.FrequentCategories(), QStringList({"Art", "Music"}));
+    field_->setText(QStringLiteral("Art;  Music ;"));
+    chooser_.OpenCategoryPopup();
+    ASSERT_NE(chooser_.Popup(), nullptr);
+    EXPECT_TRUE(chooser_.Popup()->isVisible());
+    EXPECT_EQ(chooser_.Popup()->ListBox()->selectedItems().size(), 2);
+    chooser_.CloseCategoryPopup();
+    EXPECT_EQ(chooser_.Popup(), nullptr);
+    EXPECT_EQ(field_->text(), QStringLiteral("Art; Music"));
+    EXPECT_EQ(chooser_.FrequentCategories(), QStringList({"Art", "Music"}));
 }
 
-TEST_F(CategoryChooser, OpeningTwiceKeepsTheFirstPopupAndAddsNothingTwice)
+TEST_F(CategoryChooserTest, OpeningTwiceKeepsTheFirstPopupAndAddsNothingTwice)
 {
-    field->setText(QStringLiteral("New"));
-    chooser.OpenCategoryPopup();
-    CPopListBox *first = chooser.Popup();
+    field_->setText(QStringLiteral("New"));
+    chooser_.OpenCategoryPopup();
+    CategoryPopup *first = chooser_.Popup();
     first->ListBox()->item(0)->setSelected(false);
-    chooser.OpenCategoryPopup();
-    EXPECT_EQ(chooser.Popup(), first);
+    chooser_.OpenCategoryPopup();
+    EXPECT_EQ(chooser_.Popup(), first);
     EXPECT_EQ(first->ListBox()->count(), 1);
-    EXPECT_TRUE(first->ListBox()->selectedItems().isEmpty());  // the user's ticks stay
-    chooser.CloseCategoryPopup();
-    EXPECT_EQ(chooser.FrequentCategories(), QStringList({"New"}));
-    EXPECT_EQ(field->text(), QString());  // nothing ticked empties the field
+    EXPECT_TRUE(first->ListBox()->selectedItems().isEmpty()); // the user's ticks stay
+    chooser_.CloseCategoryPopup();
+    EXPECT_EQ(chooser_.FrequentCategories(), QStringList({"New"}));
+    EXPECT_EQ(field_->text(), QString()); // nothing ticked empties the field
 }
 
-TEST_F(CategoryChooser, ClicksToggleItems)
+TEST_F(CategoryChooserTest, ClicksToggleItems)
 {
-    chooser.FrequentCategories() = QStringList({"b", "a", "c"});
-    field->setText(QStringLiteral("b"));
-    chooser.OpenCategoryPopup();
-    QListWidget *list = chooser.Popup()->ListBox();
-    list->item(2)->setSelected(true);   // c
-    list->item(1)->setSelected(false);  // b
-    list->item(0)->setSelected(true);   // a
-    chooser.CloseCategoryPopup();
-    EXPECT_EQ(field->text(), QStringLiteral("a; c"));
+    chooser_.FrequentCategories() = QStringList({"b", "a", "c"});
+    field_->setText(QStringLiteral("b"));
+    chooser_.OpenCategoryPopup();
+    QListWidget *list = chooser_.Popup()->ListBox();
+    list->item(2)->setSelected(true);  // c
+    list->item(1)->setSelected(false); // b
+    list->item(0)->setSelected(true);  // a
+    chooser_.CloseCategoryPopup();
+    EXPECT_EQ(field_->text(), QStringLiteral("a; c"));
 }
 
-TEST_F(CategoryChooser, AnEmptyListIsReadFromTheSettingsWhenOpening)
+TEST_F(CategoryChooserTest, AnEmptyListIsReadFromTheSettingsWhenOpening)
 {
     WriteSetting(kFrequentCategorySection, QStringLiteral("CategoryCount"), QStringLiteral("1"));
     WriteSetting(kFrequentCategorySection, QStringLiteral("category1"), QStringLiteral("Artists"));
-    field->setText(QStringLiteral("art"));
-    chooser.OpenCategoryPopup();
-    chooser.CloseCategoryPopup();
-    EXPECT_EQ(field->text(), QStringLiteral("Artists"));
-    EXPECT_EQ(chooser.FrequentCategories(), QStringList({"Artists"}));
+    field_->setText(QStringLiteral("art"));
+    chooser_.OpenCategoryPopup();
+    chooser_.CloseCategoryPopup();
+    EXPECT_EQ(field_->text(), QStringLiteral("Artists"));
+    EXPECT_EQ(chooser_.FrequentCategories(), QStringList({"Artists"}));
 }
 
-TEST_F(CategoryChooser, PopupSitsAtTheFieldsBottomRightCorner)
+TEST_F(CategoryChooserTest, PopupSitsAtTheFieldsBottomRightCorner)
 {
-    chooser.OpenCategoryPopup();
-    const CPopListBox *popup = chooser.Popup();
-    EXPECT_EQ(popup->pos(), field->mapToGlobal(QPoint(field->width(), field->height())));
+    chooser_.OpenCategoryPopup();
+    const CategoryPopup *popup = chooser_.Popup();
+    EXPECT_EQ(popup->pos(), field_->mapToGlobal(QPoint(field_->width(), field_->height())));
     EXPECT_EQ(popup->size(), DialogRectToPixels(QRect(0, 0, 93, 130), DialogBaseUnitsOf(QApplication::font())).size());
     EXPECT_TRUE(popup->windowFlags().testFlag(Qt::Tool));
-    EXPECT_EQ(popup->parentWidget(), &form);  // owned: never outlives the form
+    EXPECT_EQ(popup->parentWidget(), &form_); // owned: never outlives the form
 }
 
-TEST_F(CategoryChooser, ClosedByTheUserWritesTheFieldButNotTheList)
+TEST_F(CategoryChooserTest, ClosedByTheUserWritesTheFieldButNotTheList)
 {
-    field->setText(QStringLiteral("Solo"));
-    chooser.OpenCategoryPopup();
-    chooser.Popup()->close();
-    EXPECT_EQ(field->text(), QStringLiteral("Solo"));
-    EXPECT_TRUE(chooser.FrequentCategories().isEmpty());
+    field_->setText(QStringLiteral("Solo"));
+    chooser_.OpenCategoryPopup();
+    chooser_.Popup()->close();
+    EXPECT_EQ(field_->text(), QStringLiteral("Solo"));
+    EXPECT_TRUE(chooser_.FrequentCategories().isEmpty());
     // The closed window does not count as open: closing again does nothing,
     // opening makes a new pop-up.
-    CPopListBox *closed = chooser.Popup();
-    chooser.CloseCategoryPopup();
-    EXPECT_TRUE(chooser.FrequentCategories().isEmpty());
-    chooser.OpenCategoryPopup();
-    EXPECT_NE(chooser.Popup(), closed);
-    chooser.CloseCategoryPopup();
+    CategoryPopup *closed = chooser_.Popup();
+    chooser_.CloseCategoryPopup();
+    EXPECT_TRUE(chooser_.FrequentCategories().isEmpty());
+    chooser_.OpenCategoryPopup();
+    EXPECT_NE(chooser_.Popup(), closed);
+    chooser_.CloseCategoryPopup();
 }
 
-TEST_F(CategoryChooser, CloseWithoutPopupDoesNothing)
+TEST_F(CategoryChooserTest, CloseWithoutPopupDoesNothing)
 {
-    chooser.FrequentCategories() = QStringList({"x"});
-    field->setText(QStringLiteral("typed"));
-    chooser.CloseCategoryPopup();
-    EXPECT_EQ(field->text(), QStringLiteral("typed"));
-    EXPECT_EQ(chooser.FrequentCategories(), QStringList({"x"}));
+    chooser_.FrequentCategories() = QStringList({"x"});
+    field_->setText(QStringLiteral("typed"));
+    chooser_.CloseCategoryPopup();
+    EXPECT_EQ(field_->text(), QStringLiteral("typed"));
+    EXPECT_EQ(chooser_.FrequentCategories(), QStringList({"x"}));
 }
 
-TEST_F(CategoryChooser, OnlyThe255FirstCharactersOfTheFieldAreRead)
+TEST_F(CategoryChooserTest, OnlyThe255FirstCharactersOfTheFieldAreRead)
 {
-    field->setMaxLength(1000);
-    field->setText(QString(254, QChar(u'x')) + QStringLiteral(";abc"));
-    chooser.OpenCategoryPopup();
-    chooser.CloseCategoryPopup();
-    EXPECT_EQ(chooser.FrequentCategories(), QStringList({QString(254, QChar(u'x'))}));
+    field_->setMaxLength(1000);
+    field_->setText(QString(254, QChar(u'x')) + QStringLiteral(";abc"));
+    chooser_.OpenCategoryPopup();
+    chooser_.CloseCategoryPopup();
+    EXPECT_EQ(chooser_.FrequentCategories(), QStringList({QString(254, QChar(u'x'))}));
 }
 } // namespace

@@ -1,5 +1,5 @@
+#include "editor/CoverBox.h"
 #include "editor/CoverCodec.h"
-#include "editor/ThumbBox.h"
 
 #include "document/Base64Text.h"
 
@@ -22,7 +22,7 @@ QString WideBmp(const ScratchDir &dir)
     painter.fillRect(0, 0, 100, 200, Qt::red);
     painter.fillRect(900, 0, 100, 200, Qt::green);
     painter.end();
-    const QString path = dir.file(QStringLiteral("wide.bmp"));
+    const QString path = dir.FilePath(QStringLiteral("wide.bmp"));
     picture.save(path, "BMP");
     return path;
 }
@@ -30,7 +30,7 @@ QString WideBmp(const ScratchDir &dir)
 TEST(CoverPictureFile, WidePictureIsSqueezedIntoTheBox)
 {
     ScratchDir dir;
-    CThumbBoxImpl box;
+    CoverBoxModel box;
     ASSERT_TRUE(box.LoadCoverPicture(WideBmp(dir), QSize(133, 100)));
     const QImage &cover = box.CoverBitmap();
     ASSERT_EQ(cover.size(), QSize(133, 100));
@@ -42,7 +42,7 @@ TEST(CoverPictureFile, WidePictureIsSqueezedIntoTheBox)
 
 struct UnloadableCase {
     const char *name;
-    QByteArray bytes;  // empty: no file at all
+    QByteArray bytes; // empty: no file at all
 };
 
 void PrintTo(const UnloadableCase &c, std::ostream *os) { *os << c.name; }
@@ -52,11 +52,11 @@ class UnloadableCover : public testing::TestWithParam<UnloadableCase> {};
 TEST_P(UnloadableCover, ChangesNothing)
 {
     ScratchDir dir;
-    const QString path = dir.file(QStringLiteral("cover.bmp"));
+    const QString path = dir.FilePath(QStringLiteral("cover.bmp"));
     if (!GetParam().bytes.isEmpty()) {
         ASSERT_TRUE(WriteAll(path, GetParam().bytes));
     }
-    CThumbBoxImpl box;
+    CoverBoxModel box;
     const QString loaded = CoverTextFromBitmap(QImage(4, 4, QImage::Format_RGB32));
     ASSERT_TRUE(box.DecodeCover(loaded));
     EXPECT_FALSE(box.LoadCoverPicture(path, QSize(133, 100)));
@@ -66,10 +66,10 @@ TEST_P(UnloadableCover, ChangesNothing)
     EXPECT_EQ(box.CoverBitmap().size(), QSize(4, 4));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, UnloadableCover, testing::Values(
-    UnloadableCase{"missing", QByteArray()},
-    UnloadableCase{"not_a_picture", QByteArray("this is text, not a bitmap")},
-    UnloadableCase{"truncated_bmp_header", QByteArray("BM\x10\x00", 4)}));
+INSTANTIATE_TEST_SUITE_P(Files, UnloadableCover,
+                         testing::Values(UnloadableCase{"missing", QByteArray()},
+                                         UnloadableCase{"not_a_picture", QByteArray("this is text, not a bitmap")},
+                                         UnloadableCase{"truncated_bmp_header", QByteArray("BM\x10\x00", 4)}));
 
 // The double click goes through the picture dialog: cancelling keeps the
 // cover, choosing a file replaces it.
@@ -92,16 +92,16 @@ void AnswerDialog(const QString &file)
 
 void DoubleClick(QWidget &widget)
 {
-    QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
 }
 
-TEST(ThumbBoxDialog, CancelKeepsTheCoverAndAChosenFileReplacesIt)
+TEST(CoverBoxDialog, CancelKeepsTheCoverAndAChosenFileReplacesIt)
 {
     ScratchDir dir;
     const QString wide = WideBmp(dir);
-    CThumbBox box;
+    CoverBox box;
     box.resize(135, 102);
     box.show();
     ASSERT_FALSE(box.HasCoverBitmap());

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-class FrequentCategories : public testing::Test {
+class FrequentCategoriesTest : public testing::Test {
 protected:
-    void SetUp() override { SetDataDirectory(dir.path()); }
+    void SetUp() override { SetDataDirectory(dir_.Path()); }
     void TearDown() override { SetDataDirectory(QString()); }
     void Store(const char *key, const QString &value)
     {
@@ -22,15 +22,12 @@ protected:
         LoadFrequentCategories(list);
         return list;
     }
-    ScratchDir dir;
+    ScratchDir dir_;
 };
 
-TEST_F(FrequentCategories, NoSettingsFileGivesAnEmptyList)
-{
-    EXPECT_TRUE(Loaded().isEmpty());
-}
+TEST_F(FrequentCategoriesTest, NoSettingsFileGivesAnEmptyList) { EXPECT_TRUE(Loaded().isEmpty()); }
 
-TEST_F(FrequentCategories, MissingKeyGivesAnEmptyEntry)
+TEST_F(FrequentCategoriesTest, MissingKeyGivesAnEmptyEntry)
 {
     Store("CategoryCount", QStringLiteral("3"));
     Store("category1", QStringLiteral("风景"));
@@ -43,7 +40,7 @@ struct CountCase {
     qsizetype loaded;
 };
 
-class FrequentCategoryCount : public FrequentCategories, public testing::WithParamInterface<CountCase> {};
+class FrequentCategoryCount : public FrequentCategoriesTest, public testing::WithParamInterface<CountCase> {};
 
 TEST_P(FrequentCategoryCount, ReadsThatManyKeys)
 {
@@ -52,11 +49,12 @@ TEST_P(FrequentCategoryCount, ReadsThatManyKeys)
     EXPECT_EQ(Loaded().size(), GetParam().loaded);
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, FrequentCategoryCount, testing::Values(
-    CountCase{"0", 0}, CountCase{"-4", 0}, CountCase{"x", 0}, CountCase{"1", 1}, CountCase{" 2", 2},
-    CountCase{"1000", 1000}, CountCase{"1001", 1000}, CountCase{"2147483647", 1000}));
+INSTANTIATE_TEST_SUITE_P(Counts, FrequentCategoryCount,
+                         testing::Values(CountCase{"0", 0}, CountCase{"-4", 0}, CountCase{"x", 0}, CountCase{"1", 1},
+                                         CountCase{" 2", 2}, CountCase{"1000", 1000}, CountCase{"1001", 1000},
+                                         CountCase{"2147483647", 1000}));
 
-TEST_F(FrequentCategories, LoadingAppendsAndKeepsDuplicates)
+TEST_F(FrequentCategoriesTest, LoadingAppendsAndKeepsDuplicates)
 {
     Store("CategoryCount", QStringLiteral("3"));
     Store("category1", QStringLiteral("a"));
@@ -67,23 +65,24 @@ TEST_F(FrequentCategories, LoadingAppendsAndKeepsDuplicates)
     EXPECT_EQ(list, QStringList({"held", "a", "a", ""}));
 }
 
-TEST_F(FrequentCategories, ValuesAreCutTo255Characters)
+TEST_F(FrequentCategoriesTest, ValuesAreCutTo255Characters)
 {
     Store("CategoryCount", QStringLiteral("1"));
     Store("category1", QString(300, QChar(u'字')));
     EXPECT_EQ(Loaded(), QStringList({QString(255, QChar(u'字'))}));
 }
 
-TEST_F(FrequentCategories, SavedListReadsBackInOrder)
+TEST_F(FrequentCategoriesTest, SavedListReadsBackInOrder)
 {
     const QStringList list{QStringLiteral("Music"), QString(), QStringLiteral("Art; x"), QStringLiteral("Music")};
     SaveFrequentCategories(list);
     EXPECT_EQ(ReadSettingInt(kFrequentCategorySection, QStringLiteral("CategoryCount"), -1), 4);
-    EXPECT_EQ(ReadSettingText(kFrequentCategorySection, QStringLiteral("category3"), QString()), QStringLiteral("Art; x"));
+    EXPECT_EQ(ReadSettingText(kFrequentCategorySection, QStringLiteral("category3"), QString()),
+              QStringLiteral("Art; x"));
     EXPECT_EQ(Loaded(), list);
 }
 
-TEST_F(FrequentCategories, ShorterListLeavesLaterKeysAlone)
+TEST_F(FrequentCategoriesTest, ShorterListLeavesLaterKeysAlone)
 {
     SaveFrequentCategories({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     SaveFrequentCategories({QStringLiteral("z")});

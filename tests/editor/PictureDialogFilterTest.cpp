@@ -1,5 +1,5 @@
 #include "editor/PictureDialogFilter.h"
-#include "platform/PictureFileFilters.h"
+#include "ui/PictureFileFilters.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,7 +23,7 @@ TEST(PictureDialogFilter, DialogShowsTheDescriptionsExactly)
     EXPECT_EQ(types->itemText(0), QStringLiteral("所有图像 (*.bmp;*.jpg;*.gif;*.cur;*.emf;*.ico;*.wmf)"));
     EXPECT_EQ(types->itemText(2), QStringLiteral("JPEG文件 (*.jpg)"));
     EXPECT_EQ(types->itemText(8), QStringLiteral("所有文件 (*.*)"));
-    EXPECT_EQ(dialog.selectedNameFilter(), PictureDialogFilters().first().text);  // first entry selected
+    EXPECT_EQ(dialog.selectedNameFilter(), PictureDialogFilters().first().text); // first entry selected
 }
 
 // "所有图像" offers every picture the program can open, whatever its

@@ -1,5 +1,5 @@
-#include "editor/FileSizeText.h"
 #include "editor/PictureRows.h"
+#include "editor/FileSizeText.h"
 
 #include "TestFiles.h"
 
@@ -104,20 +104,19 @@ TEST_P(RowOperations, GiveTheExpectedOrderAndSelection)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, RowOperations,
-    ::testing::Values(
-        MoveCase{"UpOnEmptyList", Op::Up, "", "", false},
-        MoveCase{"DownOnEmptyList", Op::Down, "", "", false},
-        MoveCase{"DeleteOnEmptyList", Op::Delete, "", "", true},
-        MoveCase{"UpTwoApart", Op::Up, "a b c* d e* f", "a c* b e* d f", true},
-        MoveCase{"UpRefusedWithRowZero", Op::Up, "a* b c d* e f", "a* b c d* e f", false},
-        MoveCase{"DownRefusedWithLastRow", Op::Down, "a b* c d e f*", "a b* c d e f*", false},
-        MoveCase{"UpBlockMovesAsBlock", Op::Up, "a b c* d* e", "a c* d* b e", true},
-        MoveCase{"DownBlockMovesAsBlock", Op::Down, "a b* c* d e", "a d b* c* e", true},
-        MoveCase{"DownTwoApart", Op::Down, "a b* c d* e f", "a c b* e d* f", true},
-        MoveCase{"UpNothingSelected", Op::Up, "a b c", "a b c", true},
-        MoveCase{"DeleteTwoOfFive", Op::Delete, "a b* c d* e", "a c e", true},
-        MoveCase{"DeleteAll", Op::Delete, "a* b* c*", "", true},
-        MoveCase{"DeleteNothingSelected", Op::Delete, "a b", "a b", true}),
+    ::testing::Values(MoveCase{"UpOnEmptyList", Op::Up, "", "", false},
+                      MoveCase{"DownOnEmptyList", Op::Down, "", "", false},
+                      MoveCase{"DeleteOnEmptyList", Op::Delete, "", "", true},
+                      MoveCase{"UpTwoApart", Op::Up, "a b c* d e* f", "a c* b e* d f", true},
+                      MoveCase{"UpRefusedWithRowZero", Op::Up, "a* b c d* e f", "a* b c d* e f", false},
+                      MoveCase{"DownRefusedWithLastRow", Op::Down, "a b* c d e f*", "a b* c d e f*", false},
+                      MoveCase{"UpBlockMovesAsBlock", Op::Up, "a b c* d* e", "a c* d* b e", true},
+                      MoveCase{"DownBlockMovesAsBlock", Op::Down, "a b* c* d e", "a d b* c* e", true},
+                      MoveCase{"DownTwoApart", Op::Down, "a b* c d* e f", "a c b* e d* f", true},
+                      MoveCase{"UpNothingSelected", Op::Up, "a b c", "a b c", true},
+                      MoveCase{"DeleteTwoOfFive", Op::Delete, "a b* c d* e", "a c e", true},
+                      MoveCase{"DeleteAll", Op::Delete, "a* b* c*", "", true},
+                      MoveCase{"DeleteNothingSelected", Op::Delete, "a b", "a b", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // ---- Where new rows go ---------------------------------------------------------
@@ -185,21 +184,20 @@ TEST_P(AddFiles, PutsTheNewRowsAtTheAnchorAndSelectsExactlyThem)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, AddFiles,
-    ::testing::Values(
-        AddCase{"InsertIntoEmpty", "", AddMode::Insert, "A B C", "C* B* A*", 3},
-        AddCase{"AppendIntoEmpty", "", AddMode::Append, "A B C", "C* B* A*", 3},
-        AddCase{"InsertAtFirstSelected", "p q r s* t u*", AddMode::Insert, "A", "p q r A* s t u", 1},
-        AddCase{"AppendBeforeLastSelected", "p q r s* t u*", AddMode::Append, "A", "p q r s t A* u", 1},
-        AddCase{"InsertWithoutSelectionGoesFirst", "p q", AddMode::Insert, "A B", "B* A* p q", 2},
-        AddCase{"AppendWithoutSelectionGoesLast", "p q", AddMode::Append, "A B", "p q B* A*", 2},
-        AddCase{"PathAlreadyListedIsSkipped", "x y", AddMode::Append, "A x B", "x y B* A*", 2},
-        // Two files whose names differ only in case are two files here.
-        AddCase{"CaseMattersForDuplicates", "y", AddMode::Append, "Y", "y Y*", 1},
-        AddCase{"MissingFileIsSkipped", "p", AddMode::Append, "A gone C", "p C* A*", 2},
-        AddCase{"SameFileTwiceInOneChoiceOnce", "", AddMode::Insert, "A A", "A*", 1},
-        AddCase{"PathsABookCannotHoldAreSkipped", "", AddMode::Insert, "a>b a\nb A", "A*", 1},
-        // Confirmed but nothing added: the old selection is gone all the same.
-        AddCase{"NothingAddedStillClearsSelection", "p* q", AddMode::Insert, "gone", "p q", 0}),
+    ::testing::Values(AddCase{"InsertIntoEmpty", "", AddMode::Insert, "A B C", "C* B* A*", 3},
+                      AddCase{"AppendIntoEmpty", "", AddMode::Append, "A B C", "C* B* A*", 3},
+                      AddCase{"InsertAtFirstSelected", "p q r s* t u*", AddMode::Insert, "A", "p q r A* s t u", 1},
+                      AddCase{"AppendBeforeLastSelected", "p q r s* t u*", AddMode::Append, "A", "p q r s t A* u", 1},
+                      AddCase{"InsertWithoutSelectionGoesFirst", "p q", AddMode::Insert, "A B", "B* A* p q", 2},
+                      AddCase{"AppendWithoutSelectionGoesLast", "p q", AddMode::Append, "A B", "p q B* A*", 2},
+                      AddCase{"PathAlreadyListedIsSkipped", "x y", AddMode::Append, "A x B", "x y B* A*", 2},
+                      // Two files whose names differ only in case are two files here.
+                      AddCase{"CaseMattersForDuplicates", "y", AddMode::Append, "Y", "y Y*", 1},
+                      AddCase{"MissingFileIsSkipped", "p", AddMode::Append, "A gone C", "p C* A*", 2},
+                      AddCase{"SameFileTwiceInOneChoiceOnce", "", AddMode::Insert, "A A", "A*", 1},
+                      AddCase{"PathsABookCannotHoldAreSkipped", "", AddMode::Insert, "a>b a\nb A", "A*", 1},
+                      // Confirmed but nothing added: the old selection is gone all the same.
+                      AddCase{"NothingAddedStillClearsSelection", "p* q", AddMode::Insert, "gone", "p q", 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(AddFiles, AnOverlongPathEndsTheEnumeration)
@@ -208,8 +206,9 @@ TEST(AddFiles, AnOverlongPathEndsTheEnumeration)
     const QString tooLong = longest + QLatin1Char('p');
     const QMap<QString, std::uint64_t> files{{longest, 1}, {tooLong, 1}, {"A", 1}, {"B", 1}};
     PictureRows rows;
-    EXPECT_EQ(AddPictureRows(rows, 0, {QStringLiteral("A"), longest, tooLong, QStringLiteral("B")}, QString(), Disk(files)),
-              2);
+    EXPECT_EQ(
+        AddPictureRows(rows, 0, {QStringLiteral("A"), longest, tooLong, QStringLiteral("B")}, QString(), Disk(files)),
+        2);
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows.at(0).path, longest);
     EXPECT_EQ(rows.at(1).path, QStringLiteral("A"));
@@ -220,11 +219,11 @@ TEST(AddFiles, AnOverlongPathEndsTheEnumeration)
 TEST(LookUpPictureFile, GivesTheSizeOfAnExistingFileAndNothingOtherwise)
 {
     ScratchDir dir;
-    ASSERT_TRUE(WriteAll(dir.file(QStringLiteral("p.jpg")), QByteArray(1500, 'x')));
-    EXPECT_EQ(LookUpPictureFile(dir.file(QStringLiteral("p.jpg"))), std::optional<std::uint64_t>(1500));
-    EXPECT_EQ(LookUpPictureFile(dir.file(QStringLiteral("none.jpg"))), std::nullopt);
+    ASSERT_TRUE(WriteAll(dir.FilePath(QStringLiteral("p.jpg")), QByteArray(1500, 'x')));
+    EXPECT_EQ(LookUpPictureFile(dir.FilePath(QStringLiteral("p.jpg"))), std::optional<std::uint64_t>(1500));
+    EXPECT_EQ(LookUpPictureFile(dir.FilePath(QStringLiteral("none.jpg"))), std::nullopt);
     EXPECT_EQ(LookUpPictureFile(QString()), std::nullopt);
-    EXPECT_EQ(LookUpPictureFile(dir.path() + QString(kMaxPicturePathLength, QLatin1Char('q'))), std::nullopt);
+    EXPECT_EQ(LookUpPictureFile(dir.Path() + QString(kMaxPicturePathLength, QLatin1Char('q'))), std::nullopt);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
+#include "editor/CoverBoxModel.h"
 #include "editor/CoverCodec.h"
-#include "editor/ThumbBoxImpl.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     // The same bytes as the text a book holds: the box keeps it verbatim.
-    CThumbBoxImpl box;
+    CoverBoxModel box;
     const QString text = QString::fromLatin1(bytes);
     box.DecodeCover(text);
     QString cover;

@@ -1,8 +1,8 @@
 // Any bytes as a picture file: decoding and drawing must neither crash nor
 // read outside the input.
 
-#include "platform/EmfHeader.h"
-#include "platform/PictureDecoder.h"
+#include "formats/PictureDecoder.h"
+#include "formats/emf/EmfHeader.h"
 
 #include <QGuiApplication>
 #include <QImage>

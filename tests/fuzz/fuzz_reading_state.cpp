@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ParseReadingStateData(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)), state);
     ReadingState back{0, 0, 0};
     ParseReadingStateData(SerializeReadingState(state), back);
-    if (back.Page != state.Page || back.Speed != state.Speed || back.Step != state.Step)
+    if (back.page != state.page || back.speed != state.speed || back.step != state.step)
         __builtin_trap();
     return 0;
 }

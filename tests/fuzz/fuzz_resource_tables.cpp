@@ -1,11 +1,11 @@
 // Every parser of the framework's resource tables over arbitrary bytes: a
 // damaged table must be refused, never crash or recurse without end.
 
-#include "platform/AcceleratorTable.h"
-#include "platform/DialogTemplate.h"
-#include "platform/MenuResource.h"
-#include "platform/StringTable.h"
-#include "platform/ToolBarResource.h"
+#include "ui/AcceleratorTable.h"
+#include "ui/DialogTemplate.h"
+#include "ui/MenuResource.h"
+#include "ui/StringTable.h"
+#include "ui/ToolBarResource.h"
 
 #include <QByteArray>
 #include <QKeyCombination>

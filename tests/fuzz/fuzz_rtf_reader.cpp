@@ -1,4 +1,4 @@
-#include "platform/RtfReader.h"
+#include "formats/rtf/RtfReader.h"
 
 #include <QTextDocument>
 

@@ -16,11 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             return 0;
         f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     }
-    ReadSettingTextFrom(path, QStringLiteral("Default Path"), QStringLiteral("Book Library"), QStringLiteral(".\\booklib"));
+    ReadSettingTextFrom(path, QStringLiteral("Default Path"), QStringLiteral("Book Library"),
+                        QStringLiteral(".\\booklib"));
     ReadSettingIntFrom(path, QStringLiteral("Read Mode"), QStringLiteral("Speed"), 1);
     // A write keeps the file readable and the value exact.
     if (WriteSettingTo(path, QStringLiteral("Read Mode"), QStringLiteral("Step"), QStringLiteral(" 7, 中"))
-        && ReadSettingTextFrom(path, QStringLiteral("Read Mode"), QStringLiteral("Step"), QString()) != QStringLiteral(" 7, 中"))
+        && ReadSettingTextFrom(path, QStringLiteral("Read Mode"), QStringLiteral("Step"), QString())
+               != QStringLiteral(" 7, 中"))
         __builtin_trap();
     return 0;
 }

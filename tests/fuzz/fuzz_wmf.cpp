@@ -1,4 +1,4 @@
-#include "platform/WmfPicture.h"
+#include "formats/wmf/WmfPicture.h"
 
 #include <QGuiApplication>
 #include <QImage>

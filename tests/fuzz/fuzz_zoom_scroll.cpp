@@ -2,7 +2,7 @@
 // commands: no undefined arithmetic (UBSan), and the offset always stays in
 // the scroll range, the scale finite and positive, at most one fit mode set.
 
-#include "viewer/ZoomScrollImpl.h"
+#include "viewer/ZoomScrollModel.h"
 
 #include <cmath>
 #include <cstddef>
@@ -32,7 +32,7 @@ struct Input {
     }
 };
 
-void Check(const CZoomScrollImpl &view)
+void Check(const ZoomScrollModel &view)
 {
     const std::int64_t maxX = std::max<std::int64_t>(0, std::int64_t(view.ScaledSize().cx) - view.ClientSize().cx);
     const std::int64_t maxY = std::max<std::int64_t>(0, std::int64_t(view.ScaledSize().cy) - view.ClientSize().cy);
@@ -47,11 +47,14 @@ void Check(const CZoomScrollImpl &view)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Input in{data, size};
-    CZoomScrollImpl view;
+    ZoomScrollModel view;
     while (in.size > 0) {
         switch (in.Byte() % 16) {
         case 0: view.Resize(in.Int(), in.Int()); break;
-        case 1: view.PictureLoaded({in.Int(), in.Int()}); view.ZoomKeepingCentre(view.LayoutPicture()); break;
+        case 1:
+            view.PictureLoaded({in.Int(), in.Int()});
+            view.ZoomKeepingCentre(view.LayoutPicture());
+            break;
         case 2: view.PictureLost(); break;
         case 3: view.ZoomCommand(32781 + in.Byte() % 6); break;
         case 4: view.ToggleStretch(); break;
@@ -61,12 +64,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         case 8: view.VerticalWheel(in.Int()); break;
         case 9: view.HorizontalWheel(in.Int()); break;
         case 10: view.SetWheelSettings(in.Int() % 200, in.Byte() == 0 ? -1 : 3); break;
-        case 11: view.Scroll(in.Byte() & 1 ? ScrollAxis::Vertical : ScrollAxis::Horizontal,
-                             ScrollAction(in.Byte() % 7), in.Int()); break;
+        case 11:
+            view.Scroll(in.Byte() & 1 ? ScrollAxis::Vertical : ScrollAxis::Horizontal, ScrollAction(in.Byte() % 7),
+                        in.Int());
+            break;
         case 12: view.ApplyTypedZoom(QString::number(in.Int())); break;
         case 13: view.ScrollToOffset(in.Int(), in.Int()); break;
         case 14: view.CentreOnPoint(in.Int(), in.Int()); break;
-        case 15: (void)view.PictureRectInWindow(); (void)view.WindowToLogical({in.Int(), in.Int()}); break;
+        case 15:
+            (void)view.PictureRectInWindow();
+            (void)view.WindowToLogical({in.Int(), in.Int()});
+            break;
         }
         Check(view);
     }

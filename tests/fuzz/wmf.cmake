@@ -1,5 +1,5 @@
 # The metafile player: parse, then play into a small picture.
-vellora_fuzzer(fuzz_wmf fuzz_wmf.cpp vellora_platform Qt6::Gui)
+vellora_fuzzer(fuzz_wmf fuzz_wmf.cpp vellora_formats_wmf Qt6::Gui)
 
 # Metafile text asks fontconfig for fonts, and fontconfig leaves some of its
 # one-time allocations unreachable: not ours to report, so suppressed by

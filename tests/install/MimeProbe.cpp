@@ -11,7 +11,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(QString::fromLocal8Bit(argv[1]), QMimeDatabase::MatchContent);
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile(QString::fromLocal8Bit(argv[1]), QMimeDatabase::MatchContent);
     std::printf("%s\n", qPrintable(type.name()));
     return 0;
 }

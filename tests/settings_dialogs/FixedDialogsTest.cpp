@@ -2,13 +2,13 @@
 // sheet's reading page laid out alike at a Chinese font, and every fixed
 // dialog offering only a close box and showing its whole caption.
 
-#include "platform/DialogTemplate.h"
-#include "platform/DialogUnits.h"
-#include "platform/ReadingParametersLayout.h"
-#include "platform/ResourceIds.h"
-#include "settings/dialogs/MainProperties.h"
-#include "settings/dialogs/ReadPage.h"
-#include "viewer/ReadPropDlg.h"
+#include "settings/dialogs/ReadingSettingsPage.h"
+#include "settings/dialogs/SettingsSheet.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DialogUnits.h"
+#include "ui/ReadingParametersLayout.h"
+#include "ui/ResourceIds.h"
+#include "viewer/ReadingParametersDialog.h"
 
 #include "TestFiles.h"
 #include "document/AppDirectories.h"
@@ -31,24 +31,24 @@ class ChineseFont : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDataDirectory(data.path());
-        saved = QApplication::font();
+        SetDataDirectory(data_.Path());
+        saved_ = QApplication::font();
         QFont font(QStringLiteral("Noto Sans CJK SC"));
         font.setPointSizeF(10.5);
         QApplication::setFont(font);
     }
     void TearDown() override
     {
-        QApplication::setFont(saved);
+        QApplication::setFont(saved_);
         SetDataDirectory(QString());
     }
-    ScratchDir data;
-    QFont saved;
+    ScratchDir data_;
+    QFont saved_;
 };
 
 TEST_F(ChineseFont, ReadingParametersDialogIsItsTemplatesSizeInDialogUnits)
 {
-    CReadPropDlg dialog(nullptr);
+    ReadingParametersDialog dialog(nullptr);
     const DialogBaseUnits base = DialogBaseUnitsOf(dialog.font());
     EXPECT_EQ(dialog.width(), DialogXToPixels(kReadingParametersSize.width(), base));
     EXPECT_EQ(dialog.height(), DialogYToPixels(kReadingParametersSize.height(), base));
@@ -58,8 +58,8 @@ TEST_F(ChineseFont, ReadingParametersDialogIsItsTemplatesSizeInDialogUnits)
 // buttons aside (the page hides them for the sheet's own).
 TEST_F(ChineseFont, ReadingPageAndDialogPlaceTheirControlsAlike)
 {
-    CReadPropDlg dialog(nullptr);
-    CReadPage page;
+    ReadingParametersDialog dialog(nullptr);
+    ReadingSettingsPage page;
     page.show();
     ASSERT_TRUE(page.IsCreated());
     const auto placed = [](const QWidget &host) {
@@ -114,8 +114,9 @@ TEST_P(FixedDialog, HasOnlyACloseBoxAndRoomForItsCaption)
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, FixedDialog,
-    ::testing::Values(DialogCase{"ReadingParameters", [] { return std::make_unique<CReadPropDlg>(nullptr); }},
-                      DialogCase{"SettingsSheet", [] { return std::make_unique<CMainProperties>(); }},
+    ::testing::Values(DialogCase{"ReadingParameters",
+                                 [] { return std::make_unique<ReadingParametersDialog>(nullptr); }},
+                      DialogCase{"SettingsSheet", [] { return std::make_unique<SettingsSheet>(); }},
                       DialogCase{"AboutBox",
                                  [] {
                                      auto dialog = std::make_unique<QDialog>();
@@ -127,8 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  [] {
                                      auto dialog = std::make_unique<QDialog>();
                                      DialogTemplate layout = *AppDialogTemplates().Dialog(kIddAbout);
-                                     layout.caption = QStringLiteral("电子画册Vellora V1.0 ") + layout.caption +
-                                                      layout.caption + layout.caption;
+                                     layout.caption = QStringLiteral("电子画册Vellora V1.0 ") + layout.caption
+                                                      + layout.caption + layout.caption;
                                      BuildDialog(dialog.get(), layout);
                                      return dialog;
                                  }}),

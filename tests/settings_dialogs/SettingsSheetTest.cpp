@@ -1,13 +1,13 @@
 // The settings sheet: what its pages show, what OK writes and what Cancel
 // and a never-shown page leave alone.
 
+#include "settings/dialogs/SettingsSheet.h"
 #include "TestFiles.h"
 #include "document/AppDirectories.h"
-#include "platform/NumberEdit.h"
-#include "settings/dialogs/MainProperties.h"
-#include "settings/dialogs/PathPage.h"
-#include "settings/dialogs/ReadPage.h"
+#include "settings/dialogs/PathSettingsPage.h"
+#include "settings/dialogs/ReadingSettingsPage.h"
 #include "settings/store/SettingsStore.h"
+#include "ui/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -22,28 +22,28 @@ namespace {
 const QString kRead = QStringLiteral("Read Mode");
 const QString kPath = QStringLiteral("Default Path");
 
-class SettingsSheet : public ::testing::Test {
+class SettingsSheetTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetDataDirectory(data.path()); }
+    void SetUp() override { SetDataDirectory(data_.Path()); }
 
     // The sheet as the user sees it right after it opens.
-    std::unique_ptr<CMainProperties> Open()
+    std::unique_ptr<SettingsSheet> Open()
     {
-        auto sheet = std::make_unique<CMainProperties>();
+        auto sheet = std::make_unique<SettingsSheet>();
         sheet->show();
         return sheet;
     }
-    void ShowPathPage(CMainProperties &sheet) { sheet.Tabs()->setCurrentIndex(1); }
+    void ShowPathPage(SettingsSheet &sheet) { sheet.Tabs()->setCurrentIndex(1); }
     QString Stored(const QString &section, const QString &key) const
     {
         return ReadSettingText(section, key, QStringLiteral("<missing>"));
     }
     QByteArray FileBytes() const { return ReadAll(SettingsFilePath()); }
 
-    ScratchDir data;
+    ScratchDir data_;
 };
 
-TEST_F(SettingsSheet, CaptionTabsAndFirstPage)
+TEST_F(SettingsSheetTest, CaptionTabsAndFirstPage)
 {
     auto sheet = Open();
     EXPECT_EQ(sheet->windowTitle(), QStringLiteral("修改程序配置"));
@@ -55,19 +55,19 @@ TEST_F(SettingsSheet, CaptionTabsAndFirstPage)
     EXPECT_FALSE(sheet->PathPage()->IsCreated());
 }
 
-TEST_F(SettingsSheet, MissingFileShowsTheDefaults)
+TEST_F(SettingsSheetTest, MissingFileShowsTheDefaults)
 {
     auto sheet = Open();
     ShowPathPage(*sheet);
-    const CReadPage &read = *sheet->ReadPage();
+    const ReadingSettingsPage &read = *sheet->ReadPage();
     EXPECT_EQ(read.StepEdit()->text(), QStringLiteral("5"));
     EXPECT_EQ(read.SpeedEdit()->text(), QStringLiteral("1"));
     EXPECT_FALSE(read.BorderCheck()->isChecked());
     EXPECT_TRUE(read.CentreCheck()->isChecked());
-    const CPathPage &path = *sheet->PathPage();
-    EXPECT_EQ(path.Edit(CPathPage::kBookEdit)->text(), QStringLiteral(".\\booklib"));
-    EXPECT_EQ(path.Edit(CPathPage::kPictureEdit)->text(), QStringLiteral(".\\picturelib"));
-    EXPECT_EQ(path.Edit(CPathPage::kFavoritesEdit)->text(), QStringLiteral(".\\my favorites"));
+    const PathSettingsPage &path = *sheet->PathPage();
+    EXPECT_EQ(path.Edit(PathSettingsPage::kBookEdit)->text(), QStringLiteral(".\\booklib"));
+    EXPECT_EQ(path.Edit(PathSettingsPage::kPictureEdit)->text(), QStringLiteral(".\\picturelib"));
+    EXPECT_EQ(path.Edit(PathSettingsPage::kFavoritesEdit)->text(), QStringLiteral(".\\my favorites"));
 }
 
 struct NormalCase {
@@ -81,7 +81,7 @@ std::string CaseName(const ::testing::TestParamInfo<NormalCase> &info)
     return kNames[info.index];
 }
 
-class ConfirmAtOnce : public SettingsSheet, public ::testing::WithParamInterface<NormalCase> {};
+class ConfirmAtOnce : public SettingsSheetTest, public ::testing::WithParamInterface<NormalCase> {};
 
 TEST_P(ConfirmAtOnce, RewritesReadModeInNormalFormAndLeavesDefaultPathAlone)
 {
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ConfirmAtOnce,
                                            NormalCase{"0", "5", "0", "12", "0", "1", "0", "12"}),
                          CaseName);
 
-TEST_F(SettingsSheet, ShowingThePathPageThenConfirmingWritesAllThreeKeys)
+TEST_F(SettingsSheetTest, ShowingThePathPageThenConfirmingWritesAllThreeKeys)
 {
     auto sheet = Open();
     ShowPathPage(*sheet);
@@ -119,33 +119,33 @@ TEST_F(SettingsSheet, ShowingThePathPageThenConfirmingWritesAllThreeKeys)
     EXPECT_EQ(Stored(kPath, "Favorites"), QStringLiteral(".\\my favorites"));
 }
 
-TEST_F(SettingsSheet, BrowsingStartsAtTheKeptValueAndTheChoiceReplacesTheTypedText)
+TEST_F(SettingsSheetTest, BrowsingStartsAtTheKeptValueAndTheChoiceReplacesTheTypedText)
 {
     WriteSetting(kPath, QStringLiteral("Book Library"), QStringLiteral("/books"));
     auto sheet = Open();
     ShowPathPage(*sheet);
-    CPathPage &page = *sheet->PathPage();
+    PathSettingsPage &page = *sheet->PathPage();
     QStringList starts;
     page.SetFolderBrowser([&](const QString &start) {
         starts.append(start);
         return QStringLiteral("/home/user/画册");
     });
-    page.Edit(CPathPage::kBookEdit)->setText(QStringLiteral("/typed"));
-    page.BrowseForLibraryFolder(CPathPage::kBookBrowse);
+    page.Edit(PathSettingsPage::kBookEdit)->setText(QStringLiteral("/typed"));
+    page.BrowseForLibraryFolder(PathSettingsPage::kBookBrowse);
     EXPECT_EQ(starts, QStringList{QStringLiteral("/books")});
-    EXPECT_EQ(page.Edit(CPathPage::kBookEdit)->text(), QStringLiteral("/home/user/画册"));
+    EXPECT_EQ(page.Edit(PathSettingsPage::kBookEdit)->text(), QStringLiteral("/home/user/画册"));
 
     page.SetFolderBrowser([&](const QString &start) {
         starts.append(start);
         return QString(); // cancelled
     });
-    page.BrowseForLibraryFolder(CPathPage::kFavoritesBrowse);
+    page.BrowseForLibraryFolder(PathSettingsPage::kFavoritesBrowse);
     EXPECT_EQ(starts.last(), QStringLiteral(".\\my favorites"));
-    EXPECT_EQ(page.Edit(CPathPage::kFavoritesEdit)->text(), QStringLiteral(".\\my favorites"));
+    EXPECT_EQ(page.Edit(PathSettingsPage::kFavoritesEdit)->text(), QStringLiteral(".\\my favorites"));
     EXPECT_FALSE(FileBytes().contains("/home/user")) << "browsing writes nothing";
 }
 
-TEST_F(SettingsSheet, EmptySpeedBoxIsStoredEmpty)
+TEST_F(SettingsSheetTest, EmptySpeedBoxIsStoredEmpty)
 {
     auto sheet = Open();
     sheet->ReadPage()->SpeedEdit()->clear();
@@ -153,7 +153,7 @@ TEST_F(SettingsSheet, EmptySpeedBoxIsStoredEmpty)
     EXPECT_EQ(Stored(kRead, "Speed"), QString());
 }
 
-TEST_F(SettingsSheet, CancelWritesNothingAndTheNextOpeningShowsStoredValues)
+TEST_F(SettingsSheetTest, CancelWritesNothingAndTheNextOpeningShowsStoredValues)
 {
     WriteSetting(kRead, QStringLiteral("Step"), QStringLiteral("9"));
     const QByteArray before = FileBytes();
@@ -162,7 +162,7 @@ TEST_F(SettingsSheet, CancelWritesNothingAndTheNextOpeningShowsStoredValues)
         ShowPathPage(*sheet);
         sheet->ReadPage()->StepEdit()->setText(QStringLiteral("3"));
         sheet->ReadPage()->BorderCheck()->setChecked(true);
-        sheet->PathPage()->Edit(CPathPage::kBookEdit)->setText(QStringLiteral("/x"));
+        sheet->PathPage()->Edit(PathSettingsPage::kBookEdit)->setText(QStringLiteral("/x"));
         sheet->reject();
     }
     EXPECT_EQ(FileBytes(), before);
@@ -171,12 +171,12 @@ TEST_F(SettingsSheet, CancelWritesNothingAndTheNextOpeningShowsStoredValues)
     EXPECT_FALSE(again->ReadPage()->BorderCheck()->isChecked());
 }
 
-TEST_F(SettingsSheet, EditsSurviveSwitchingPages)
+TEST_F(SettingsSheetTest, EditsSurviveSwitchingPages)
 {
     auto sheet = Open();
     sheet->ReadPage()->StepEdit()->setText(QStringLiteral("8"));
     ShowPathPage(*sheet);
-    sheet->PathPage()->Edit(CPathPage::kPictureEdit)->setText(QStringLiteral("/pics"));
+    sheet->PathPage()->Edit(PathSettingsPage::kPictureEdit)->setText(QStringLiteral("/pics"));
     sheet->Tabs()->setCurrentIndex(0);
     ShowPathPage(*sheet);
     sheet->accept();
@@ -184,12 +184,12 @@ TEST_F(SettingsSheet, EditsSurviveSwitchingPages)
     EXPECT_EQ(Stored(kPath, "Picture Library"), QStringLiteral("/pics"));
 }
 
-TEST_F(SettingsSheet, LongDefaultPathComesBackCutTo511)
+TEST_F(SettingsSheetTest, LongDefaultPathComesBackCutTo511)
 {
     WriteSetting(kPath, QStringLiteral("Favorites"), QString(600, QLatin1Char('f')));
     auto sheet = Open();
     ShowPathPage(*sheet);
-    EXPECT_EQ(sheet->PathPage()->Edit(CPathPage::kFavoritesEdit)->text().size(), 511);
+    EXPECT_EQ(sheet->PathPage()->Edit(PathSettingsPage::kFavoritesEdit)->text().size(), 511);
     sheet->accept();
     EXPECT_EQ(Stored(kPath, "Favorites").size(), 255) << "a page takes at most 255 characters from a box";
 }

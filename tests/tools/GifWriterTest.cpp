@@ -44,5 +44,6 @@ TEST_P(GifWriterRoundTrip, QtReadsBackThePixelsWritten)
             ASSERT_EQ(back.pixel(x, y) | 0xFF000000u, source.pixel(x, y) | 0xFF000000u) << x << "," << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, GifWriterRoundTrip, testing::Values(
-    GifCase{1, 1, 1}, GifCase{7, 3, 2}, GifCase{64, 64, 16}, GifCase{300, 200, 200}, GifCase{517, 389, 256}));
+INSTANTIATE_TEST_SUITE_P(Sizes, GifWriterRoundTrip,
+                         testing::Values(GifCase{1, 1, 1}, GifCase{7, 3, 2}, GifCase{64, 64, 16},
+                                         GifCase{300, 200, 200}, GifCase{517, 389, 256}));

@@ -16,7 +16,7 @@ TEST(WmfWriter, RecordsChainToTheEndAndTheHeadersAgree)
     wmf.SetPen(Qt::black, 1);
     wmf.SetBrush(Qt::red);
     wmf.Rectangle(QRect(0, 0, 100, 50));
-    wmf.SetBrush(Qt::blue);  // replaces the first brush
+    wmf.SetBrush(Qt::blue); // replaces the first brush
     wmf.Ellipse(QRect(10, 10, 20, 20));
     wmf.Polygon({{0, 0}, {5, 9}, {9, 0}});
     wmf.TextOut(QPoint(1, 2), "odd", 12, Qt::white);
@@ -45,6 +45,6 @@ TEST(WmfWriter, RecordsChainToTheEndAndTheHeadersAgree)
         at += qsizetype(words) * 2;
     }
     EXPECT_EQ(at, b.size());
-    EXPECT_EQ(function, 0x0000);  // the end-of-file record is last
+    EXPECT_EQ(function, 0x0000); // the end-of-file record is last
     EXPECT_EQ(U32(b, header + 12), largest);
 }

@@ -13,16 +13,15 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 BookDocument MakeBook(int pages, int pictureCount = -1)
 {
     BookDocument book = BookDocument::MakeNew();
-    book.BookId = QStringLiteral("1234567");
+    book.bookId = QStringLiteral("1234567");
     for (int i = 0; i < pages; ++i)
-        book.Pictures.append(PictureEntry(QStringLiteral("/pictures/p%1.jpg").arg(i), QString(), 0));
-    book.PictureCount = pictureCount < 0 ? pages : pictureCount;
+        book.pictures.append(PictureEntry(QStringLiteral("/pictures/p%1.jpg").arg(i), QString(), 0));
+    book.pictureCount = pictureCount < 0 ? pages : pictureCount;
     return book;
 }
 
@@ -32,21 +31,21 @@ struct ReaderFixture : ::testing::Test {
     ScratchDir data;
     RecordingView view;
     QLineEdit pageBox;
-    CBookReader reader;
+    BookReader reader;
     BookDocument book = MakeBook(10);
     bool readMode = true;
 
     ReaderFixture()
     {
-        SetDataDirectory(data.path());
-        QDir().mkpath(data.path() + QStringLiteral("etc"));
+        SetDataDirectory(data.Path());
+        QDir().mkpath(data.Path() + QStringLiteral("etc"));
         pageBox.setText(QStringLiteral("0/0"));
         reader.SetView(&view);
         reader.SetPageBox(&pageBox);
         reader.SetReadModeQuery([this] { return readMode; });
     }
     ~ReaderFixture() override { SetDataDirectory(QString()); }
-    QString StateFile() const { return data.file(QStringLiteral("etc/1234567.etc")); }
+    QString StateFile() const { return data.FilePath(QStringLiteral("etc/1234567.etc")); }
     void Open(const BookDocument &b)
     {
         book = b;
@@ -63,7 +62,7 @@ TEST_F(ReaderFixture, WithoutBookNothingIsShownAndThePageBoxReadsZero)
     EXPECT_FALSE(reader.ToggleAutoBrowse());
     pageBox.setText(QStringLiteral("4"));
     reader.OnRedisplay();
-    EXPECT_EQ(view.typedZooms, 1);  // the zoom is applied all the same
+    EXPECT_EQ(view.typedZooms, 1); // the zoom is applied all the same
     EXPECT_TRUE(view.shown.isEmpty());
     reader.UpdatePageBox();
     EXPECT_EQ(pageBox.text(), QStringLiteral("0/0"));
@@ -76,9 +75,9 @@ TEST_F(ReaderFixture, ABookWithoutPagesEmptiesTheView)
     Open(MakeBook(3));
     reader.ShowCurrentPage();
     EXPECT_EQ(view.emptied, 0);
-    Open(MakeBook(0));  // new: the frame only sets the book
+    Open(MakeBook(0)); // new: the frame only sets the book
     EXPECT_EQ(view.emptied, 1);
-    reader.ShowCurrentPage();  // open: the frame also shows the current page
+    reader.ShowCurrentPage(); // open: the frame also shows the current page
     EXPECT_EQ(view.emptied, 2);
     EXPECT_EQ(view.shown, QStringList{PagePath(0)});
     reader.UpdatePageBox();
@@ -134,8 +133,8 @@ TEST_F(ReaderFixture, PathsAreExpandedAndOverlongOnesLoadNothing)
 {
     SetApplicationDirectory(QStringLiteral("/opt/vellora/"));
     BookDocument b = MakeBook(2);
-    b.Pictures[0].Path = QStringLiteral("[安装目录]\\samples\\one.jpg");
-    b.Pictures[1].Path = QStringLiteral("/") + QString(5000, QLatin1Char('a'));
+    b.pictures[0].path = QStringLiteral("[安装目录]\\samples\\one.jpg");
+    b.pictures[1].path = QStringLiteral("/") + QString(5000, QLatin1Char('a'));
     Open(b);
     reader.ShowCurrentPage();
     reader.NextPage();
@@ -160,7 +159,7 @@ TEST_F(ReaderFixture, AutoBrowseRunsAtSpeedSecondsWrapsAtTheEndAndStopsOutsideRe
     EXPECT_TRUE(reader.ToggleAutoBrowse());
     EXPECT_FALSE(reader.IsAutoBrowsing() || reader.IsTimerRunning());
     reader.ToggleAutoBrowse();
-    readMode = false;  // idle outside read mode stops it
+    readMode = false; // idle outside read mode stops it
     reader.OnIdle();
     EXPECT_FALSE(reader.IsAutoBrowsing() || reader.IsTimerRunning());
 }
@@ -171,7 +170,8 @@ TEST_F(ReaderFixture, SpeedZeroStopsTheTimerButKeepsTheFlag)
     reader.SetSpeed(0);
     reader.ToggleAutoBrowse();
     reader.OnAutoBrowseTick();
-    EXPECT_EQ(std::tuple(reader.IsAutoBrowsing(), reader.IsTimerRunning(), reader.CurrentPage()), std::tuple(true, false, 0));
+    EXPECT_EQ(std::tuple(reader.IsAutoBrowsing(), reader.IsTimerRunning(), reader.CurrentPage()),
+              std::tuple(true, false, 0));
 }
 
 // ---- Reading parameters ----
@@ -186,7 +186,7 @@ TEST_F(ReaderFixture, AcceptedParametersRestartARunningTimerOnly)
     reader.ApplyReadingParameters(u"4", u"3", false, true);
     EXPECT_EQ(std::tuple(reader.Step(), reader.TimerInterval(), reader.IsTimerRunning()), std::tuple(4, 3000, true));
     EXPECT_EQ(std::pair(view.border, view.centre), std::pair(false, true));
-    reader.ApplyReadingParameters(u"", u"x1", true, true);  // no numbers: the values stay
+    reader.ApplyReadingParameters(u"", u"x1", true, true); // no numbers: the values stay
     EXPECT_EQ(std::pair(reader.Step(), reader.Speed()), std::pair(4, 3));
 }
 
@@ -210,7 +210,7 @@ TEST_F(ReaderFixture, SavedValuesComeBack)
     reader.SetStep(-3);
     ASSERT_TRUE(reader.SaveReadingState());
     EXPECT_EQ(ReadAll(StateFile()), ToUtf16Le(QStringLiteral("2\r\n7\r\n-3\r\n")));
-    CBookReader other;
+    BookReader other;
     other.SetBook(&book);
     ASSERT_TRUE(other.LoadReadingState());
     EXPECT_EQ(std::tuple(other.CurrentPage(), other.Speed(), other.Step()), std::tuple(2, 7, -3));
@@ -232,7 +232,7 @@ TEST_F(ReaderFixture, WithoutAFileOrABookTheValuesStay)
 {
     EXPECT_FALSE(reader.SaveReadingState());
     EXPECT_FALSE(reader.LoadReadingState());
-    EXPECT_TRUE(QDir(data.path() + QStringLiteral("etc")).isEmpty());
+    EXPECT_TRUE(QDir(data.Path() + QStringLiteral("etc")).isEmpty());
     Open(MakeBook(5));
     reader.SetCurrentPage(3);
     reader.SetSpeed(4);

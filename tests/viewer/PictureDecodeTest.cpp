@@ -1,7 +1,7 @@
 #include "viewer/PictureDecode.h"
 
 #include "document/AppDirectories.h"
-#include "platform/EmfConversion.h"
+#include "formats/emf/EmfConversion.h"
 #include "viewer/PictureDecodeCache.h"
 
 #include "TestFiles.h"
@@ -22,7 +22,7 @@ QString WritePicture(const ScratchDir &dir, const QString &name, QSize size, con
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    const QString path = dir.file(name);
+    const QString path = dir.FilePath(name);
     image.save(path, format, qstrcmp(format, "JPG") == 0 ? 90 : -1);
     return path;
 }
@@ -50,15 +50,15 @@ bool ResetPeakResident()
 }
 
 // A view laid out for fit width in the given client size.
-CZoomScrollImpl FitWidthLayout(int width, int height)
+ZoomScrollModel FitWidthLayout(int width, int height)
 {
-    CZoomScrollImpl layout;
+    ZoomScrollModel layout;
     layout.Resize(width, height);
     layout.ToggleFitWidth();
     return layout;
 }
 
-DecodeRequest RequestFor(const QString &path, const CZoomScrollImpl &layout = {})
+DecodeRequest RequestFor(const QString &path, const ZoomScrollModel &layout = {})
 {
     DecodeRequest request;
     request.path = path;
@@ -78,16 +78,18 @@ TEST_P(Reduction, IsTheLargestPowerOfTwoThatStillCoversTheDisplay)
     EXPECT_EQ(ReductionFor(GetParam().full, GetParam().display), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, Reduction, ::testing::Values(
-    ReductionCase{{6000, 4000}, {1500, 1000}, 4}, ReductionCase{{6000, 4000}, {1501, 1000}, 2},
-    ReductionCase{{6000, 4000}, {600, 400}, 8}, ReductionCase{{6000, 4000}, {24000, 16000}, 1},
-    ReductionCase{{1001, 1001}, {126, 126}, 8},  // 1001/8 rounds up to 126
-    ReductionCase{{1920, 1080}, {1600, 900}, 1}));
+INSTANTIATE_TEST_SUITE_P(Values, Reduction,
+                         ::testing::Values(ReductionCase{{6000, 4000}, {1500, 1000}, 4},
+                                           ReductionCase{{6000, 4000}, {1501, 1000}, 2},
+                                           ReductionCase{{6000, 4000}, {600, 400}, 8},
+                                           ReductionCase{{6000, 4000}, {24000, 16000}, 1},
+                                           ReductionCase{{1001, 1001}, {126, 126}, 8}, // 1001/8 rounds up to 126
+                                           ReductionCase{{1920, 1080}, {1600, 900}, 1}));
 
 TEST(ExpectedDisplaySize, FollowsTheViewsArithmetic)
 {
     EXPECT_EQ(ExpectedDisplaySize(FitWidthLayout(1600, 1000), QSize(6000, 4000)), QSize(1600, 1066));
-    CZoomScrollImpl actual;
+    ZoomScrollModel actual;
     actual.Resize(1600, 1000);
     EXPECT_EQ(ExpectedDisplaySize(actual, QSize(1920, 1080)), QSize(1920, 1080));
 }
@@ -99,7 +101,8 @@ class ReducedPages : public ::testing::TestWithParam<const char *> {};
 TEST_P(ReducedPages, AreKeptAtTheReductionTheViewNeeds)
 {
     ScratchDir dir;
-    const QString path = WritePicture(dir, QStringLiteral("big.") + QString::fromLatin1(GetParam()).toLower(), QSize(1600, 1200), GetParam());
+    const QString path = WritePicture(dir, QStringLiteral("big.") + QString::fromLatin1(GetParam()).toLower(),
+                                      QSize(1600, 1200), GetParam());
     DecodeRequest request = RequestFor(path, FitWidthLayout(400, 300));
     const PagePicturePtr picture = DecodePagePicture(request);
     ASSERT_TRUE(picture);
@@ -121,24 +124,25 @@ INSTANTIATE_TEST_SUITE_P(Formats, ReducedPages, ::testing::Values("JPG", "PNG", 
 TEST(DecodePagePicture, RefusesWhatIsNoPicture)
 {
     ScratchDir dir;
-    const QString text = dir.file(QStringLiteral("text.jpg"));
+    const QString text = dir.FilePath(QStringLiteral("text.jpg"));
     ASSERT_TRUE(WriteAll(text, QByteArray("not a picture at all")));
-    const QString cut = dir.file(QStringLiteral("cut.jpg"));  // a JPEG cut short after its header
+    const QString cut = dir.FilePath(QStringLiteral("cut.jpg")); // a JPEG cut short after its header
     ASSERT_TRUE(WriteAll(cut, ReadAll(WriteJpeg(dir, QStringLiteral("whole.jpg"), QSize(64, 64))).left(20)));
-    for (const QString &path : {QString(), dir.file(QStringLiteral("missing.jpg")), text, dir.path(), cut})
+    for (const QString &path : {QString(), dir.FilePath(QStringLiteral("missing.jpg")), text, dir.Path(), cut})
         EXPECT_FALSE(DecodePagePicture(RequestFor(path))) << path.toStdString();
 }
 
 struct MetafileCase {
     const char *file;
-    QSize pixels;  // at 96 dots per inch
+    QSize pixels; // at 96 dots per inch
 };
 
 class MetafilePages : public ::testing::TestWithParam<MetafileCase> {};
 
 TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
 {
-    DecodeRequest request = RequestFor(QStringLiteral(VELLORA_TEST_DATA "/viewer/") + QString::fromUtf8(GetParam().file));
+    DecodeRequest request =
+        RequestFor(QStringLiteral(VELLORA_TEST_DATA "/viewer/") + QString::fromUtf8(GetParam().file));
     request.dpi = QSize(96, 96);
     // Enhanced metafiles are converted by the helper program beside ours.
     SetApplicationDirectory(QStringLiteral(VELLORA_BIN_DIR "/"));
@@ -150,9 +154,12 @@ TEST_P(MetafilePages, AreVectorsOfTheirNaturalSize)
     EXPECT_EQ(picture->pixelSize, GetParam().pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, MetafilePages, ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}},
-                                                                  MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}),
-                         [](const auto &info) { return QFileInfo(QLatin1String(info.param.file)).baseName().toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Values, MetafilePages,
+                         ::testing::Values(MetafileCase{"emf_lo_shapes.emf", {351, 257}},
+                                           MetafileCase{"wmf_lo_shapes.wmf", {351, 257}}),
+                         [](const auto &info) {
+                             return QFileInfo(QLatin1String(info.param.file)).baseName().toStdString();
+                         });
 
 // ---- The cache (a prefetched page served without decoding is checked through the view) ----
 
@@ -160,7 +167,7 @@ TEST(DecodeCache, AColdPictureIsDecodedOnceAndAReducedOneIsNotEnoughForALargerVi
 {
     ScratchDir dir;
     const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(1600, 1200));
-    CPictureDecodeCache cache;
+    PictureDecodeCache cache;
     const PagePicturePtr small = cache.Obtain(RequestFor(a, FitWidthLayout(400, 300)));
     ASSERT_TRUE(small);
     EXPECT_EQ(cache.Obtain(RequestFor(a, FitWidthLayout(400, 300))), small);
@@ -176,7 +183,7 @@ TEST(DecodeCache, AFileReplacedOnDiskIsDecodedAfresh)
 {
     ScratchDir dir;
     const QString a = WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(200, 100));
-    CPictureDecodeCache cache;
+    PictureDecodeCache cache;
     ASSERT_TRUE(cache.Obtain(RequestFor(a)));
     WriteJpeg(dir, QStringLiteral("a.jpg"), QSize(300, 100));
     const PagePicturePtr again = cache.Obtain(RequestFor(a));
@@ -187,10 +194,10 @@ TEST(DecodeCache, AFileReplacedOnDiskIsDecodedAfresh)
 TEST(DecodeCache, StaysWithinItsByteBudget)
 {
     ScratchDir dir;
-    const qint64 onePicture = 400 * 300 * 4;  // at 100 % every picture is decoded whole
+    const qint64 onePicture = 400 * 300 * 4; // at 100 % every picture is decoded whole
     // Room for three pictures, and for the file of a fourth being decoded
     // beside them (its pixels push out the oldest).
-    CPictureDecodeCache cache(3 * onePicture + 64 * 1024);
+    PictureDecodeCache cache(3 * onePicture + 64 * 1024);
     for (int i = 0; i < 8; ++i)
         ASSERT_TRUE(cache.Obtain(RequestFor(WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(400, 300)))));
     EXPECT_LE(cache.CachedBytes(), 3 * onePicture + 64 * 1024);
@@ -204,7 +211,7 @@ TEST(DecodeCache, PrefetchesOfPagesLeftBehindAreDropped)
     for (int i = 0; i < 12; ++i)
         many.append(RequestFor(WriteJpeg(dir, QStringLiteral("p%1.jpg").arg(i), QSize(2000, 1500))));
     const QString other = WriteJpeg(dir, QStringLiteral("other.jpg"), QSize(600, 400));
-    CPictureDecodeCache cache(CPictureDecodeCache::kDefaultByteBudget, 1);
+    PictureDecodeCache cache(PictureDecodeCache::kDefaultByteBudget, 1);
     cache.Prefetch(many);
     cache.Prefetch({RequestFor(other)});
     cache.WaitForWorkers();
@@ -249,8 +256,8 @@ TEST(DecodeThreads, MetafilePagesDecodeOnSeveralThreadsAtOnce)
 TEST(DecodeCache, APictureOverTheBudgetIsNeitherPrefetchedNorKept)
 {
     ScratchDir dir;
-    const QString big = WritePicture(dir, QStringLiteral("big.png"), QSize(300, 300), "PNG");  // 360 000 bytes decoded
-    CPictureDecodeCache cache(200 * 1024);
+    const QString big = WritePicture(dir, QStringLiteral("big.png"), QSize(300, 300), "PNG"); // 360 000 bytes decoded
+    PictureDecodeCache cache(200 * 1024);
     cache.Prefetch({RequestFor(big)});
     cache.WaitForWorkers();
     EXPECT_EQ(cache.CachedCount(), 0);
@@ -271,7 +278,7 @@ TEST(DecodeMemory, PagesOfHugePicturesAreDecodedOneAtATime)
     QList<DecodeRequest> pages;
     const QString first = WritePicture(dir, QStringLiteral("p0.png"), QSize(5000, 5000), "PNG");
     for (int i = 0; i < 4; ++i) {
-        const QString path = dir.file(QStringLiteral("p%1.png").arg(i));
+        const QString path = dir.FilePath(QStringLiteral("p%1.png").arg(i));
         if (i > 0) {
             ASSERT_TRUE(QFile::copy(first, path));
         }
@@ -281,7 +288,7 @@ TEST(DecodeMemory, PagesOfHugePicturesAreDecodedOneAtATime)
         GTEST_SKIP() << "the kernel does not reset the peak of resident memory";
     const qint64 before = ResidentBytes("VmRSS:");
     {
-        CPictureDecodeCache cache(150ll * 1024 * 1024);
+        PictureDecodeCache cache(150ll * 1024 * 1024);
         cache.Prefetch(pages.mid(0, 3));
         const PagePicturePtr shown = cache.Obtain(pages[3]);
         ASSERT_TRUE(shown);
@@ -295,8 +302,8 @@ TEST(DecodeMemory, PagesOfHugePicturesAreDecodedOneAtATime)
 TEST(DecodeCache, AFailedPrefetchFallsBackToADecodeThatAlsoFails)
 {
     ScratchDir dir;
-    const QString missing = dir.file(QStringLiteral("missing.jpg"));
-    CPictureDecodeCache cache;
+    const QString missing = dir.FilePath(QStringLiteral("missing.jpg"));
+    PictureDecodeCache cache;
     cache.Prefetch({RequestFor(missing)});
     EXPECT_FALSE(cache.Obtain(RequestFor(missing)));
     EXPECT_EQ(cache.CachedCount(), 0);

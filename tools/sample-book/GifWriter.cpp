@@ -30,10 +30,7 @@ private:
     int count_ = 0;
 };
 
-void Put16(QByteArray &b, int v)
-{
-    b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
-}
+void Put16(QByteArray &b, int v) { b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); }
 
 QByteArray Lzw(const QImage &indexed)
 {
@@ -85,7 +82,7 @@ QByteArray EncodeGif(const QImage &image)
     QByteArray gif("GIF89a");
     Put16(gif, indexed.width());
     Put16(gif, indexed.height());
-    gif.append(char(0xF7)).append('\0').append('\0');  // 256-entry global colour table
+    gif.append(char(0xF7)).append('\0').append('\0'); // 256-entry global colour table
     const QList<QRgb> colours = indexed.colorTable();
     for (int i = 0; i < 256; ++i) {
         const QRgb c = i < colours.size() ? colours[i] : 0;
@@ -97,7 +94,7 @@ QByteArray EncodeGif(const QImage &image)
     Put16(gif, indexed.width());
     Put16(gif, indexed.height());
     gif.append('\0');
-    gif.append(char(8));  // minimum code size
+    gif.append(char(8)); // minimum code size
     const QByteArray data = Lzw(indexed);
     for (qsizetype i = 0; i < data.size(); i += 255) {
         const qsizetype n = std::min<qsizetype>(255, data.size() - i);

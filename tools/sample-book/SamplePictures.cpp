@@ -5,7 +5,7 @@
 
 #include "document/Base64Text.h"
 #include "editor/CoverCodec.h"
-#include "platform/RtfWriter.h"
+#include "formats/rtf/RtfWriter.h"
 
 #include <QFile>
 #include <QFont>
@@ -26,7 +26,7 @@ struct Palette {
 };
 
 const Palette kPalettes[] = {
-    {QColor(255, 190, 120), QColor(60, 90, 70), QColor(250, 90, 40)},    // dawn
+    {QColor(255, 190, 120), QColor(60, 90, 70), QColor(250, 90, 40)},     // dawn
     {QColor(150, 200, 240), QColor(70, 110, 140), QColor(240, 240, 250)}, // mountains
     {QColor(200, 230, 190), QColor(40, 120, 60), QColor(20, 80, 30)},     // bamboo
     {QColor(40, 20, 60), QColor(90, 20, 30), QColor(230, 40, 30)},        // lanterns
@@ -88,7 +88,9 @@ bool WriteWmf(const SamplePicture &picture, const QString &path)
     wmf.SetBrush(QColor(255, 200, 60));
     wmf.Ellipse(QRect(w * 7 / 10, h / 10, w / 8, w / 8));
     wmf.SetBrush(QColor(120, 70, 30));
-    wmf.Polygon({{w * 3 / 10, h * 62 / 100}, {w * 7 / 10, h * 62 / 100}, {w * 62 / 100, h * 72 / 100},
+    wmf.Polygon({{w * 3 / 10, h * 62 / 100},
+                 {w * 7 / 10, h * 62 / 100},
+                 {w * 62 / 100, h * 72 / 100},
                  {w * 38 / 100, h * 72 / 100}});
     wmf.SetBrush(QColor(250, 250, 245));
     wmf.Polygon({{w * 49 / 100, h * 15 / 100}, {w * 49 / 100, h * 60 / 100}, {w * 32 / 100, h * 60 / 100}});
@@ -178,15 +180,18 @@ QString SampleIntroText()
     cursor.insertText(QStringLiteral("示例画册"), strong);
     cursor.insertText(QStringLiteral("：十二幅自绘的风景，从晨曦到落日。"
                                      "画册里有 JPEG、BMP、GIF、图标和矢量图元文件，"
-                                     "可以用来试一试缩放、适合窗口和自动浏览。"), body);
+                                     "可以用来试一试缩放、适合窗口和自动浏览。"),
+                      body);
     cursor.insertBlock(paragraph);
     cursor.insertText(QStringLiteral("阅读："), strong);
     cursor.insertText(QStringLiteral("按 空格键 开始或停止自动浏览，方向键翻页，"
-                                     "在工具栏的缩放框里输入百分比或选择缩放菜单改变大小。"), body);
+                                     "在工具栏的缩放框里输入百分比或选择缩放菜单改变大小。"),
+                      body);
     cursor.insertBlock(paragraph);
     cursor.insertText(QStringLiteral("编辑："), strong);
     cursor.insertText(QStringLiteral("切换到编辑模式，可以修改书名、作者、类别和星级，"
-                                     "双击封面换一张图片，在“图画序列”里添加、删除和排列图片。"), body);
+                                     "双击封面换一张图片，在“图画序列”里添加、删除和排列图片。"),
+                      body);
     cursor.insertBlock(paragraph);
     cursor.insertText(QStringLiteral("愿您喜欢！"), accent);
     return EncodeBase64Text(WriteRtf(document));

@@ -1,16 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
-#include <QList>
 
 // One picture of the sample book.
 struct SamplePicture {
     QString fileName;
     QString caption;
     QSize size;
-    QByteArray format;  // a QImageWriter format, or "wmf" for our own metafile
-    int scene;          // which drawing
+    QByteArray format; // a QImageWriter format, or "wmf" for our own metafile
+    int scene;         // which drawing
 };
 
 QList<SamplePicture> SamplePictures();

@@ -3,11 +3,10 @@
 #include <QtEndian>
 
 namespace {
-constexpr quint16 kSetMapMode = 0x0103, kSetWindowOrg = 0x020B, kSetWindowExt = 0x020C,
-                  kSetBkMode = 0x0102, kSelectObject = 0x012D, kDeleteObject = 0x01F0,
-                  kCreatePen = 0x02FA, kCreateBrush = 0x02FC, kCreateFont = 0x02FB,
-                  kRectangle = 0x041B, kEllipse = 0x0418, kPolygon = 0x0324,
-                  kTextOut = 0x0521, kSetTextColor = 0x0209, kEof = 0x0000;
+constexpr quint16 kSetMapMode = 0x0103, kSetWindowOrg = 0x020B, kSetWindowExt = 0x020C, kSetBkMode = 0x0102,
+                  kSelectObject = 0x012D, kDeleteObject = 0x01F0, kCreatePen = 0x02FA, kCreateBrush = 0x02FC,
+                  kCreateFont = 0x02FB, kRectangle = 0x041B, kEllipse = 0x0418, kPolygon = 0x0324, kTextOut = 0x0521,
+                  kSetTextColor = 0x0209, kEof = 0x0000;
 
 void Put16(QByteArray &b, quint16 v)
 {
@@ -33,13 +32,13 @@ QByteArray ColorRef(QColor c)
 
 WmfWriter::WmfWriter(QSize extent, int unitsPerInch) : extent_(extent), unitsPerInch_(unitsPerInch)
 {
-    Words(kSetMapMode, {8});  // MM_ANISOTROPIC
-    Words(kSetWindowOrg, {0, 0});  // y, x
+    Words(kSetMapMode, {8});      // MM_ANISOTROPIC
+    Words(kSetWindowOrg, {0, 0}); // y, x
     Words(kSetWindowExt, {qint16(extent.height()), qint16(extent.width())});
-    Words(kSetBkMode, {1});  // TRANSPARENT
+    Words(kSetBkMode, {1}); // TRANSPARENT
 }
 
-void WmfWriter::Record(quint16 function, const QByteArray &params)
+void WmfWriter::AppendRecord(quint16 function, const QByteArray &params)
 {
     const quint32 words = 3 + quint32(params.size() + 1) / 2;
     Put32(records_, words);
@@ -55,7 +54,7 @@ void WmfWriter::Words(quint16 function, const QList<qint16> &params)
     QByteArray b;
     for (qint16 p : params)
         Put16(b, quint16(p));
-    Record(function, b);
+    AppendRecord(function, b);
 }
 
 // Objects go to fixed table slots: 0 pen, 1 brush, 2 font. A new object
@@ -64,7 +63,7 @@ void WmfWriter::Replace(int slot, quint16 createFunction, const QByteArray &para
 {
     if (slotUsed_[slot])
         Words(kDeleteObject, {qint16(slot)});
-    Record(createFunction, params);
+    AppendRecord(createFunction, params);
     Words(kSelectObject, {qint16(slot)});
     slotUsed_[slot] = true;
 }
@@ -72,7 +71,7 @@ void WmfWriter::Replace(int slot, quint16 createFunction, const QByteArray &para
 void WmfWriter::SetPen(QColor colour, int width)
 {
     QByteArray p;
-    Put16(p, 0);  // PS_SOLID
+    Put16(p, 0); // PS_SOLID
     Put16(p, quint16(width));
     Put16(p, 0);
     p.append(ColorRef(colour));
@@ -82,7 +81,7 @@ void WmfWriter::SetPen(QColor colour, int width)
 void WmfWriter::SetBrush(QColor colour)
 {
     QByteArray p;
-    Put16(p, 0);  // BS_SOLID
+    Put16(p, 0); // BS_SOLID
     p.append(ColorRef(colour));
     Put16(p, 0);
     Replace(1, kCreateBrush, p);
@@ -106,22 +105,22 @@ void WmfWriter::Polygon(const QList<QPoint> &points)
         Put16(p, quint16(qint16(pt.x())));
         Put16(p, quint16(qint16(pt.y())));
     }
-    Record(kPolygon, p);
+    AppendRecord(kPolygon, p);
 }
 
 void WmfWriter::TextOut(QPoint at, const QByteArray &ascii, int height, QColor colour)
 {
     QByteArray font;
-    Put16(font, quint16(qint16(-height)));  // character height
+    Put16(font, quint16(qint16(-height))); // character height
     for (int i = 0; i < 3; ++i)
-        Put16(font, 0);  // width, escapement, orientation
-    Put16(font, 700);    // bold
-    font.append(char(0)).append(char(0)).append(char(0));  // italic, underline, strike-out
-    font.append(char(0)).append(char(0)).append(char(0)).append(char(4)).append(char(0));  // charset ... pitch
+        Put16(font, 0);                                   // width, escapement, orientation
+    Put16(font, 700);                                     // bold
+    font.append(char(0)).append(char(0)).append(char(0)); // italic, underline, strike-out
+    font.append(char(0)).append(char(0)).append(char(0)).append(char(4)).append(char(0)); // charset ... pitch
     font.append("Arial");
     font.append('\0');
     Replace(2, kCreateFont, font);
-    Record(kSetTextColor, ColorRef(colour));
+    AppendRecord(kSetTextColor, ColorRef(colour));
     QByteArray p;
     Put16(p, quint16(ascii.size()));
     p.append(ascii);
@@ -129,12 +128,12 @@ void WmfWriter::TextOut(QPoint at, const QByteArray &ascii, int height, QColor c
         p.append('\0');
     Put16(p, quint16(qint16(at.y())));
     Put16(p, quint16(qint16(at.x())));
-    Record(kTextOut, p);
+    AppendRecord(kTextOut, p);
 }
 
 QByteArray WmfWriter::Finish()
 {
-    Record(kEof, QByteArray());
+    AppendRecord(kEof, QByteArray());
     QByteArray out;
     // Placeable header: key, handle, bounding box, units per inch, reserved, checksum.
     QByteArray placeable;

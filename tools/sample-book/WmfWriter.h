@@ -24,7 +24,7 @@ public:
 
 private:
     void Words(quint16 function, const QList<qint16> &params);
-    void Record(quint16 function, const QByteArray &params);
+    void AppendRecord(quint16 function, const QByteArray &params);
     void Replace(int slot, quint16 createFunction, const QByteArray &params);
 
     QSize extent_;

@@ -6,9 +6,9 @@
 
 #include "SamplePictures.h"
 
+#include "document/AppDirectories.h"
 #include "document/BookDocument.h"
 #include "document/BookFile.h"
-#include "document/AppDirectories.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -32,11 +32,11 @@ int main(int argc, char **argv)
 
     SetApplicationDirectory(appDir);
     BookDocument book = BookDocument::MakeNew();
-    book.BookId = QStringLiteral("20261206");  // fixed, so every install shares its reading state
-    book.Title = QStringLiteral("四季画意");
-    book.Author = QStringLiteral("Vellora 开发组");
-    book.Category = QStringLiteral("示例; 风景");
-    book.Rating = 4;
+    book.bookId = QStringLiteral("20261206"); // fixed, so every install shares its reading state
+    book.title = QStringLiteral("四季画意");
+    book.author = QStringLiteral("Vellora 开发组");
+    book.category = QStringLiteral("示例; 风景");
+    book.rating = 4;
     const QString compileTime = QStringLiteral("2026-12-6 12:00");
     for (const SamplePicture &picture : SamplePictures()) {
         const QString path = folder + picture.fileName;
@@ -44,11 +44,11 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "make-sample-book: cannot write %s\n", qPrintable(path));
             return 1;
         }
-        book.Pictures.append(PictureEntry(path, compileTime, 0));
+        book.pictures.append(PictureEntry(path, compileTime, 0));
     }
-    book.PictureCount = static_cast<std::int32_t>(book.Pictures.size());
-    book.Cover = SampleCoverText();
-    book.Intro = SampleIntroText();
+    book.pictureCount = static_cast<std::int32_t>(book.pictures.size());
+    book.cover = SampleCoverText();
+    book.intro = SampleIntroText();
     if (!WriteBookFile(folder + QStringLiteral("四季画意.vlr"), book)) {
         std::fputs("make-sample-book: cannot write the book file\n", stderr);
         return 1;

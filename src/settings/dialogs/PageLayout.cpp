@@ -1,6 +1,6 @@
 #include "settings/dialogs/PageLayout.h"
 
-#include "platform/DialogUnits.h"
+#include "ui/DialogUnits.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -57,10 +57,7 @@ std::optional<QString> RawValue(const QString &file, const QString &section, con
 }
 } // namespace
 
-QString SettingsFilePath()
-{
-    return DataDirectory() + QStringLiteral("Vellora.ini");
-}
+QString SettingsFilePath() { return DataDirectory() + QStringLiteral("Vellora.ini"); }
 
 qsizetype MaxSettingTextLength(const QString &section, const QString &key)
 {
@@ -75,7 +72,8 @@ qsizetype MaxSettingTextLength(const QString &section, const QString &key)
     return -1;
 }
 
-QString ReadSettingTextFrom(const QString &file, const QString &section, const QString &key, const QString &defaultValue)
+QString ReadSettingTextFrom(const QString &file, const QString &section, const QString &key,
+                            const QString &defaultValue)
 {
     QString value = RawValue(file, section, key).value_or(defaultValue);
     const qsizetype limit = MaxSettingTextLength(section, key);

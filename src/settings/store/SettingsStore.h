@@ -39,7 +39,8 @@ bool WriteSettings(const QString &section, const SettingValues &values);
 qsizetype MaxSettingTextLength(const QString &section, const QString &key);
 
 // The same operations on a named file, for tools and tests.
-QString ReadSettingTextFrom(const QString &file, const QString &section, const QString &key, const QString &defaultValue);
+QString ReadSettingTextFrom(const QString &file, const QString &section, const QString &key,
+                            const QString &defaultValue);
 int ReadSettingIntFrom(const QString &file, const QString &section, const QString &key, int defaultValue);
 bool WriteSettingTo(const QString &file, const QString &section, const QString &key, const QString &value);
 bool WriteSettingsTo(const QString &file, const QString &section, const SettingValues &values);

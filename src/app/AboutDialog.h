@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+// The about box: the program's name, description, icon and contact address,
+// laid out by dialog template 100. OK (the default button), Enter and Escape
+// close it; it opens centred over its owner.
+class AboutDialog : public QDialog {
+public:
+    explicit AboutDialog(QWidget *owner);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};

@@ -1,0 +1,182 @@
+#pragma once
+
+#include "app/FrameCommandStates.h"
+#include "app/RecentDocumentList.h"
+#include "document/BookDocument.h"
+#include "editor/BookInfoForm.h"
+#include "ui/CommandTable.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class BookFormPort;
+class FileCommandUi;
+class PictureView;
+class BookReader;
+class IdleHook;
+class NumberEdit;
+class PreTranslateFilter;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+class ReaderPort;
+
+// The program's only top-level window: the top area with the menu bar, the
+// main tool bar and the reading bar in one row, the client view (picture
+// view in read mode, book form in edit mode) and the status bar. It routes
+// every command id to its handler, translates accelerators before any widget
+// sees a key, and refreshes every command's state when the program is idle.
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Modes and bars.
+    void ShowEditMode();
+    void ShowReadMode();
+    void ShowReadingBar(bool show);
+    void ShowToolbar(bool show);
+    void ShowStatusBar(bool show);
+    // The caption: the program's name alone, or "name - " before it.
+    void SetWindowTitle(const QString &name = QString());
+
+    bool IsReadMode() const;
+    // The accelerator table the pre-translation applies: 128 at start, 233
+    // after a switch to edit mode, 234 after a switch to read mode.
+    int AcceleratorTableId() const { return acceleratorTable_; }
+
+    // Command routing: every menu item, button and accelerator ends here.
+    void OnCommand(int id);
+    // The loop's two hooks.
+    bool PreTranslate(const QKeyEvent &event);
+    void OnIdle();
+
+    // The two client views: the picture view of read mode and the book
+    // information form of edit mode; tests may swap in widgets of their own.
+    void SetClientViews(QWidget *pictureView, QWidget *editForm);
+    QWidget *ReadModeWidget() const { return readModeWidget_; }
+    // The picture view of read mode and the reader that pages through the
+    // saved book in it.
+    PictureView *Viewer() const { return viewer_; }
+    BookReader &Reader() { return *reader_; }
+    // The book information form; null only while another widget stands in
+    // its place.
+    BookInfoForm *EditForm() const;
+
+    // The form's own dialog keys, offered after the accelerators in edit mode.
+    void SetFormPreTranslate(std::function<bool(const QKeyEvent &)> hook) { formPreTranslate_ = std::move(hook); }
+
+    // What the idle update reads: the mode and the picture view's and the
+    // reader's flags as they are now, never a copy that could go stale.
+    FrameIdleInput IdleInput() const;
+
+    // Sees every command before it is routed (tests, and later a macro
+    // recorder would hang here).
+    void SetCommandObserver(std::function<void(int)> observer) { commandObserver_ = std::move(observer); }
+
+    // The file commands' partners: the real form and reader unless a test
+    // plugs in its own (not owned); null goes back to the real ones.
+    void SetBookForm(BookFormPort *form);
+    void SetReaderPort(ReaderPort *reader);
+    void SetFileCommandUi(std::unique_ptr<FileCommandUi> ui);
+    // What command 32808 runs: the settings sheet, or a test's stand-in.
+    void SetSettingsDialogRunner(std::function<void()> runner) { settingsDialog_ = std::move(runner); }
+
+    // The file commands' state and steps.
+    const BookDocument &SavedBook() const { return savedBook_; }
+    const QString &CurrentPath() const { return currentPath_; }
+    const RecentDocumentList &RecentDocuments() const { return recent_; }
+    bool BooksDiffer() const;
+    bool LoadBook(const QString &path);
+    bool SaveBookTo(const QString &path);
+
+    CommandTable &Commands() { return *commands_; }
+    NumberEdit *ZoomBox() const { return zoomBox_; }
+    NumberEdit *PageBox() const { return pageBox_; }
+    QToolBar *MenuBand() const { return menuBand_; }
+    QToolBar *MainToolBar() const { return mainToolBar_; }
+    QToolBar *ReadingBar() const { return readingBar_; }
+    QMenu *RecentFilesMenu() const { return recentMenu_; }
+    QMenu *ZoomDropDownMenu() const { return zoomDropDown_; }
+    QLabel *StatusPane() const { return statusPane_; }
+
+protected:
+    // The close box, the window menu and Alt+F4 ask as the exit command does.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildMenuBand();
+    void BuildMainToolBar();
+    void BuildReadingBar();
+    void BuildStatusBar();
+    void BuildClientViews();
+    void SetCommandCheck(int id, bool checked);
+
+    // The file commands.
+    void OnFileNew();
+    void OnFileOpen();
+    // Both report whether the form's book is now on disk: true when it was
+    // written or had nothing to write, false when the title was empty, the
+    // dialog was cancelled or the write failed.
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnRecentDocument(int position);
+    void OnFileExit();
+    // The form's book becomes the saved book and is written; on failure the
+    // saved book is put back and the user is told.
+    bool SaveFormBookTo(const QString &path);
+    // Open and the recent documents keep the form's changes by saving them
+    // without a question; false: they are not on disk and the user was told.
+    bool SaveChangesBeforeOpening();
+    // Asks before the changes of the form are lost; false: stay.
+    bool ConfirmLeave();
+    void SaveReadingStateOfBook();
+    void RecentListChanged();
+    void WriteRecentList();
+    void OnSettings();
+    void OnViewCommand(int id);
+    void OnNavigate(int id);
+    void OnAutoBrowse(int id);
+    void OnReadingParameters();
+    void SetActivePage(int page);
+    void OnAbout();
+
+    std::unique_ptr<CommandTable> commands_;
+    QToolBar *menuBand_ = nullptr;
+    QToolBar *mainToolBar_ = nullptr;
+    QToolBar *readingBar_ = nullptr;
+    NumberEdit *zoomBox_ = nullptr;
+    NumberEdit *pageBox_ = nullptr;
+    QMenu *recentMenu_ = nullptr;
+    QMenu *zoomDropDown_ = nullptr;
+    QLabel *statusPane_ = nullptr;
+    QStackedWidget *client_ = nullptr;
+    QWidget *readModeWidget_ = nullptr;
+    QWidget *editForm_ = nullptr;
+    PictureView *viewer_ = nullptr;
+    std::unique_ptr<BookReader> reader_;
+
+    int acceleratorTable_ = 0;
+    bool toolbarShown_ = true;
+    std::function<bool(const QKeyEvent &)> formPreTranslate_;
+    std::function<void(int)> commandObserver_;
+    PreTranslateFilter *preTranslate_ = nullptr;
+    IdleHook *idleHook_ = nullptr;
+
+    BookDocument savedBook_ = BookDocument::MakeNew();
+    QString currentPath_;
+    RecentDocumentList recent_;
+    std::unique_ptr<BookFormPort> editFormPort_; // the real form
+    std::unique_ptr<ReaderPort> frameReader_;    // the real reader and view
+    BookFormPort *form_ = nullptr;
+    ReaderPort *readerPort_ = nullptr;
+    std::unique_ptr<FileCommandUi> fileUi_;
+    // Set once leaving was confirmed, so the close that follows asks no more.
+    bool leaveConfirmed_ = false;
+    // Set when the save dialog was cancelled, which tells the user nothing.
+    bool saveDialogCancelled_ = false;
+    std::function<void()> settingsDialog_;
+};

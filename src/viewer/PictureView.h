@@ -1,0 +1,84 @@
+#pragma once
+
+#include "viewer/PageView.h"
+#include "viewer/PictureDecodeCache.h"
+#include "viewer/ZoomScrollModel.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPointer>
+
+class QLineEdit;
+
+// The client view of read mode: one picture, zoomed and scrolled. All the
+// arithmetic lives in ZoomScrollModel; this shell feeds it the viewport's
+// size and the user's scroll input, mirrors its extent and offset into the
+// scroll bars, and draws the picture rectangle it computes.
+//
+// Pages are drawn by PaintPagePicture, as `vellora-book render` draws them.
+class PictureView : public QAbstractScrollArea, public PageView {
+public:
+    explicit PictureView(QWidget *parent = nullptr);
+    ~PictureView() override;
+
+    void SetZoomBox(QLineEdit *zoomBox);
+    void SetMinimumScale(float scale) { zs_.SetMinimumScale(scale); }
+
+    // Loads a picture and resets the scroll extent; false (view emptied,
+    // scroll bars reset, the zoom kept) when it does not load.
+    bool LoadPicture(const QString &path);
+    float LayoutPicture();
+    void ZoomTo(float scale);
+    void ZoomKeepingCentre(float scale);
+    void UpdateZoomBox();
+    // The new-book command: back to 100 % without a new layout.
+    void ResetScale();
+
+    // The view's commands.
+    void ZoomCommand(int commandId);
+    void ToggleBorder();
+    void ToggleCentre();
+    void ToggleStretch();
+    void ToggleFitWidth();
+    void ToggleFitHeight();
+
+    // PageView
+    void ShowPicture(const QString &path) override;
+    void ShowNoPicture() override;
+    void ExpectPictures(const QStringList &paths) override;
+    void ApplyTypedZoom() override;
+    bool BorderShown() const override { return zs_.Has(kDisplayBorder); }
+    bool Centred() const override { return zs_.Has(kDisplayCentre); }
+    void SetBorderAndCentre(bool border, bool centre) override;
+
+    const ZoomScrollModel &Arithmetic() const { return zs_; }
+    bool HasPicture() const { return picture_ != nullptr; }
+    const PagePicture *Picture() const { return picture_.get(); }
+    PictureDecodeCache &DecodeCache() { return cache_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool event(QEvent *event) override;
+
+private:
+    DecodeRequest RequestFor(const QString &path, bool fullResolution = false) const;
+    void ReadWheelSettings();
+    void OnScrollAction(Qt::Orientation orientation, int action);
+    void OnScrollValue(Qt::Orientation orientation, int value);
+    void AfterChange();
+    void SyncScrollBars();
+    void EnsureResolution();
+    void DropPicture();
+
+    ZoomScrollModel zs_;
+    PagePicturePtr picture_;
+    QString picturePath_;
+    QImage scaledCopy_; // the raster scaled to the size last drawn below 100 %
+    QPointer<QLineEdit> zoomBox_;
+    PictureDecodeCache cache_;
+    bool syncing_ = false;
+    bool resizePending_ = false;
+};
