@@ -1,5 +1,5 @@
-# The framework's resource tables and our icons are compiled into the
-# platform layer, so every layer above it (and its tests) can read them.
+# The framework's resource tables and our icons are compiled into the ui
+# layer, so every layer that links it (and its tests) can read them.
 file(GLOB vellora_res_files CONFIGURE_DEPENDS
      ${PROJECT_SOURCE_DIR}/res/*.json ${PROJECT_SOURCE_DIR}/res/icons/*.svg)
 qt_add_resources(vellora_ui vellora_resources

@@ -12,7 +12,7 @@ struct PictureEntry {
 
     PictureEntry() = default;
     // Entries made by the program hold their path contracted; the book file
-    // reader fills Path directly instead, keeping the file's text unchanged.
+    // reader fills path directly instead, keeping the file's text unchanged.
     PictureEntry(const QString &path, const QString &compileTime, std::uint64_t fileSize);
 
     bool operator==(const PictureEntry &) const = default;

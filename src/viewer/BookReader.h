@@ -18,7 +18,7 @@ class QWidget;
 // page moves, auto-browse and the page box. It refers to the frame's saved
 // book and its picture view; it owns neither.
 //
-// Books the program did not write may hold a PictureCount that disagrees with
+// Books the program did not write may hold a pictureCount that disagrees with
 // their entries, and state files may hold any page: the reader pages only
 // through the entries that exist (see UsablePageCount), so no entry past the
 // end is ever shown.

@@ -12,7 +12,7 @@ struct BookDocument;
 
 enum class PageMove { Next, Previous, First, Last, JumpForward, JumpBack };
 
-// The pages the reader may show: PictureCount, but never more than the
+// The pages the reader may show: pictureCount, but never more than the
 // entries the book holds and never below 0, so no page names a missing entry.
 int UsablePageCount(const BookDocument &book);
 

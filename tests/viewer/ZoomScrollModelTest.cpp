@@ -305,7 +305,7 @@ TEST_P(DegenerateSizes, EveryCommandKeepsTheStateFinite)
                                                     [](View &v) { v.ToggleFitWidth(); },
                                                     [](View &v) { v.ToggleFitHeight(); },
                                                     [](View &v) { v.ToggleStretch(); },
-                                                    [&](View &v) { v.Resize(clientH, clientW); },
+                                                    [w = clientW, h = clientH](View &v) { v.Resize(h, w); },
                                                     [](View &v) { v.ZoomCommand(kZoom800); },
                                                     [](View &v) { v.ApplyTypedZoom(u"5"); },
                                                     [](View &v) {
