@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include "document/AtomicFileWrite.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -9,21 +11,6 @@ namespace {
 // Where the tool's own errors go: standard error, or the copy of it taken
 // when libraries were sent elsewhere.
 int errorFd = STDERR_FILENO;
-
-void WriteAllTo(int fd, const QByteArray &text)
-{
-    const char *p = text.constData();
-    qsizetype left = text.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return;
-        p += n;
-        left -= n;
-    }
-}
 } // namespace
 
 void DivertLibraryStderr()
@@ -48,6 +35,10 @@ void DivertLibraryStderr()
 
 void PrintOut(const QByteArray &text) { std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout); }
 
-void PrintErrorText(const QByteArray &text) { WriteAllTo(errorFd, text); }
+void PrintErrorText(const QByteArray &text)
+{
+    // Nowhere is left to report a failure of the error channel itself.
+    (void)WriteAllBytes(errorFd, text.constData(), text.size());
+}
 
 void PrintError(const QString &line) { PrintErrorText("vellora-book: " + line.toUtf8() + "\n"); }

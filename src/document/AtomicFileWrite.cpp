@@ -39,23 +39,6 @@ private:
     int fd_;
 };
 
-int WriteEvery(int fd, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (written == 0)
-            return ENOSPC;
-        data += written;
-        size -= written;
-    }
-    return 0;
-}
-
 int SyncFolder(const QByteArray &folder)
 {
     const Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -123,7 +106,7 @@ int Replace(const QString &path, const QByteArray &bytes)
     if (temp.fd < 0)
         return temp.error;
     Descriptor file(temp.fd);
-    int error = WriteEvery(file.Get(), bytes.constData(), bytes.size());
+    int error = WriteAllBytes(file.Get(), bytes.constData(), bytes.size());
     if (!error && exists && ::fchmod(file.Get(), old.st_mode & 07777) != 0)
         error = errno;
     if (!error && ::fsync(file.Get()) != 0)
@@ -148,4 +131,21 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, int *erro
     if (error)
         *error = failure;
     return failure == 0;
+}
+
+int WriteAllBytes(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (written == 0)
+            return ENOSPC;
+        data += written;
+        size -= written;
+    }
+    return 0;
 }

@@ -18,3 +18,7 @@
 // old file's permissions; a file made new gets the usual ones (0666 less
 // the umask).
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, int *error = nullptr);
+
+// Writes every byte to the open descriptor, past short writes and signals:
+// 0, or the errno of the failure (ENOSPC when the device takes nothing more).
+int WriteAllBytes(int fd, const char *data, qint64 size);

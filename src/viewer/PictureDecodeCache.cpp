@@ -79,13 +79,13 @@ qint64 PictureDecodeCache::InUseLocked() const
     return bytes;
 }
 
-bool PictureDecodeCache::MakeRoomLocked(qint64 bytes)
+bool PictureDecodeCache::MakeRoomLocked(qint64 bytes, qsizetype keepNewest)
 {
     // The page on screen stays: dropping it would free nothing while the
-    // view holds it.
+    // view holds it. So do the newest entries asked for.
     const PagePicturePtr shown = shown_.lock();
     qint64 inUse = InUseLocked();
-    for (qsizetype i = 0; inUse + bytes > byteBudget_ && i < entries_.size();) {
+    for (qsizetype i = 0; inUse + bytes > byteBudget_ && i < entries_.size() - keepNewest;) {
         if (entries_[i].picture == shown) {
             ++i;
             continue;
@@ -104,16 +104,8 @@ void PictureDecodeCache::InsertLocked(const FileKey &key, PagePicturePtr picture
     if (picture->Bytes() > byteBudget_)
         return;
     entries_.append(Entry{key, std::move(picture)});
-    const PagePicturePtr shown = shown_.lock();
-    qint64 inUse = InUseLocked();
-    for (qsizetype i = 0; inUse > byteBudget_ && i < entries_.size() - 1;) {
-        if (entries_[i].picture == shown) {
-            ++i;
-            continue;
-        }
-        inUse -= entries_[i].picture->Bytes();
-        entries_.removeAt(i);
-    }
+    // The new entry stays even when the older ones cannot make room for it.
+    MakeRoomLocked(0, 1);
 }
 
 PagePicturePtr PictureDecodeCache::Obtain(const DecodeRequest &request)

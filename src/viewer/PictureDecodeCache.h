@@ -75,7 +75,9 @@ private:
     PagePicturePtr FindLocked(const FileKey &key, const DecodeRequest &request);
     qint64 BytesLocked() const;
     qint64 InUseLocked() const;
-    bool MakeRoomLocked(qint64 bytes);
+    // Drops the oldest entries (never the page on screen, nor the newest
+    // `keepNewest`) until `bytes` more fit the budget; false when they do not.
+    bool MakeRoomLocked(qint64 bytes, qsizetype keepNewest = 0);
     void InsertLocked(const FileKey &key, PagePicturePtr picture);
     void WorkerLoop();
     void RunJob(const std::shared_ptr<Job> &job);
