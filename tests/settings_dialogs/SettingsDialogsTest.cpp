@@ -2,6 +2,7 @@
 // wide as its template, every fixed dialog offering only a close box and
 // showing its whole caption, and what the settings sheet writes.
 
+#include "settings/dialogs/PathSettingsPage.h"
 #include "settings/dialogs/ReadingSettingsPage.h"
 #include "settings/dialogs/SettingsSheet.h"
 #include "settings/store/SettingsStore.h"
@@ -16,6 +17,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -31,22 +34,17 @@ protected:
     void SetUp() override
     {
         SetDataDirectory(data_.Path());
-        saved_ = QApplication::font();
         QFont font(QStringLiteral("Noto Sans CJK SC"));
         font.setPointSizeF(10.5);
         QApplication::setFont(font);
     }
-    void TearDown() override { QApplication::setFont(saved_); }
     ScratchDir data_;
-    QFont saved_;
 };
 
 TEST_F(SettingsDialogTest, ReadingParametersDialogIsItsTemplatesSizeInDialogUnits)
 {
     ReadingParametersDialog dialog(nullptr);
-    const DialogBaseUnits base = DialogBaseUnitsOf(dialog.font());
-    EXPECT_EQ(dialog.width(), DialogXToPixels(kReadingParametersSize.width(), base));
-    EXPECT_EQ(dialog.height(), DialogYToPixels(kReadingParametersSize.height(), base));
+    EXPECT_EQ(dialog.size(), DialogSizeToPixels(kReadingParametersSize, DialogBaseUnitsOf(dialog.font())));
 }
 
 struct DialogCase {
@@ -90,25 +88,32 @@ INSTANTIATE_TEST_SUITE_P(
                                  }}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(SettingsDialogTest, SheetOkWritesTheReadingValuesInNormalFormCancelWritesNothing)
+// OK writes the reading values in their normal form, and the paths only
+// once their page was shown; Cancel writes nothing.
+TEST_F(SettingsDialogTest, SheetWritesOnOkOnly)
 {
     WriteSetting(QStringLiteral("Read Mode"), QStringLiteral("Border"), QStringLiteral("2"));
     WriteSetting(QStringLiteral("Read Mode"), QStringLiteral("Step"), QStringLiteral("007"));
-    {
+    const auto close = [](bool ok, const std::function<void(SettingsSheet &)> &edit) {
         SettingsSheet sheet;
         sheet.show();
-        sheet.accept();
-    }
+        edit(sheet);
+        ok ? sheet.accept() : sheet.reject();
+    };
+    close(true, [](SettingsSheet &) {});
     const QByteArray written = ReadAll(SettingsFilePath());
     EXPECT_EQ(written, QByteArray("[Read Mode]\nBorder=1\nStep=7\nCenter=1\nSpeed=1\n"));
-    EXPECT_FALSE(written.contains("Default Path")) << "the page never shown writes nothing";
-    {
-        SettingsSheet sheet;
-        sheet.show();
+    const auto edit = [](SettingsSheet &sheet) {
         sheet.ReadPage()->BorderCheck()->setChecked(false);
-        sheet.reject();
-    }
+        sheet.Tabs()->setCurrentIndex(1);
+        sheet.PathPage()->Edit(PathSettingsPage::kPictureEdit)->setText(QStringLiteral("/pics"));
+    };
+    close(false, edit);
     EXPECT_EQ(ReadAll(SettingsFilePath()), written);
+    close(true, edit);
+    EXPECT_EQ(ReadSettingText(QStringLiteral("Default Path"), QStringLiteral("Picture Library"), QString()),
+              QStringLiteral("/pics"));
+    EXPECT_EQ(ReadSettingInt(QStringLiteral("Read Mode"), QStringLiteral("Border"), 1), 0);
 }
 
 } // namespace
