@@ -37,7 +37,8 @@ TEST(PictureSequenceEditor, AddedAndLoadedPicturesGoIntoTheBookWithTheirPathsAnd
     QStringList shown;
     QAbstractItemModel *model = view.List()->model();
     for (int row = 0; row < model->rowCount(); ++row)
-        shown.append(model->index(row, 1).data().toString() + QLatin1Char(' ') + model->index(row, 2).data().toString());
+        shown.append(model->index(row, 1).data().toString() + QLatin1Char(' ')
+                     + model->index(row, 2).data().toString());
     EXPECT_EQ(shown, QStringList({missing.path + " 5.12 M", outside + " 10B", inside + " 1 K"}));
 
     view.CollectEntries();
