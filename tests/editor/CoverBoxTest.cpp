@@ -14,28 +14,6 @@
 namespace {
 const QRgb kRed = QColor(Qt::red).rgb(), kGreen = QColor(Qt::green).rgb(), kBlue = QColor(Qt::blue).rgb();
 
-TEST(CoverBox, ShowsTheCoverUnscaledAtItsCornerInsideTheSunkenEdgeAndTheFaceBeyondIt)
-{
-    CoverBox box;
-    box.resize(50, 40);
-    QImage large = fixtures::Solid(100, 100, Qt::red);
-    QPainter(&large).fillRect(0, 0, 10, 10, Qt::green);
-    box.ReplaceCover(large);
-    QImage shown = box.grab().toImage();
-    const QPoint corner = box.contentsRect().topLeft();
-    EXPECT_GT(corner.x(), 0); // the frame takes the outer pixels
-    EXPECT_EQ(shown.pixel(corner + QPoint(9, 9)), kGreen);
-    EXPECT_EQ(shown.pixel(corner + QPoint(10, 10)), kRed);
-    EXPECT_NE(shown.pixel(49, 39), kRed);
-
-    box.ReplaceCover(fixtures::Solid(8, 4, Qt::red));
-    shown = box.grab().toImage();
-    const QRgb face = box.palette().color(QPalette::Button).rgb();
-    EXPECT_EQ(shown.pixel(corner + QPoint(7, 3)), kRed);
-    EXPECT_EQ(shown.pixel(corner + QPoint(8, 1)), face);
-    EXPECT_EQ(shown.pixel(corner + QPoint(2, 4)), face);
-}
-
 // Double clicks the box and answers the picture dialog it opens with the
 // file, or cancels it when the name is empty.
 void DoubleClickChoosing(CoverBox &box, const QString &file)

@@ -1,13 +1,19 @@
 #include "editor/PictureDialogFilter.h"
-#include "ui/PictureFileFilters.h"
 
 #include "Cases.h"
 
 #include <QDir>
-#include <QImageReader>
 #include <gtest/gtest.h>
 
 namespace {
+// The patterns the file dialog takes from the first entry, "所有图像": its
+// last parenthesised group, split at blanks.
+QStringList AllPictures()
+{
+    const QString filter = PictureDialogNameFilters().first();
+    return filter.mid(filter.lastIndexOf(QLatin1Char('(')) + 1).chopped(1).split(QLatin1Char(' '));
+}
+
 // "所有图像" offers every picture the program can open, whatever its
 // extension's case, and no other files.
 struct FileCase {
@@ -20,8 +26,7 @@ class AllPicturesFilter : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(AllPicturesFilter, OffersPicturesOnly)
 {
-    EXPECT_EQ(QDir::match(FilterPatterns(PictureDialogFilters().first()), QString::fromUtf8(GetParam().file)),
-              GetParam().offered);
+    EXPECT_EQ(QDir::match(AllPictures(), QString::fromUtf8(GetParam().file)), GetParam().offered);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, AllPicturesFilter,
@@ -31,12 +36,5 @@ INSTANTIATE_TEST_SUITE_P(Names, AllPicturesFilter,
                                            FileCase{"Text", "notes.txt", false},
                                            FileCase{"NoExtension", "picture", false}),
                          CaseName());
-
-TEST(AllPicturesFilter, OffersEveryFormatQtReads)
-{
-    const QStringList all = FilterPatterns(PictureDialogFilters().first());
-    for (const QByteArray &format : QImageReader::supportedImageFormats())
-        EXPECT_TRUE(QDir::match(all, QStringLiteral("picture.") + QString::fromLatin1(format))) << format.constData();
-}
 
 } // namespace
