@@ -29,7 +29,7 @@ void DoubleClickChoosing(CoverBox &box, const QString &file)
     QApplication::sendEvent(&box, &event);
 }
 
-TEST(CoverBox, ChosenPictureIsSqueezedIntoTheBoxCancelOrAnUnreadableFileKeepsTheBooksCover)
+TEST(CoverBox, ChosenPictureIsSqueezedIntoTheBoxAndShownUnscaledCancelOrAnUnreadableFileKeepsTheCover)
 {
     ScratchDir dir;
     // 1000 × 200, red at its left end and green at its right end.
@@ -59,5 +59,11 @@ TEST(CoverBox, ChosenPictureIsSqueezedIntoTheBoxCancelOrAnUnreadableFileKeepsThe
     EXPECT_EQ(chosen.pixel(chosen.width() - 2, 50), kGreen);
     ASSERT_TRUE(box.EncodeCover(cover));
     EXPECT_EQ(cover, CoverTextFromBitmap(chosen));
+    // In a larger box the cover stays unscaled at the corner, the face colour beyond it.
+    box.resize(200, 150);
+    const QImage shown = box.grab().toImage();
+    const QPoint corner = box.contentsRect().topLeft();
+    EXPECT_EQ(shown.pixel(corner + QPoint(2, 50)), kRed);
+    EXPECT_EQ(shown.pixel(corner + QPoint(chosen.width() + 2, 50)), box.palette().color(QPalette::Button).rgb());
 }
 } // namespace
