@@ -1,0 +1,3 @@
+#include "TestApplication.h"
+
+static auto *const g_app = testing::AddGlobalTestEnvironment(new TestApplicationEnvironment);
