@@ -69,12 +69,6 @@ inline void NoPenBrush(WmfBuilder &b, QColor color, int style = 0, int hatch = 0
     b.AppendRecord(0x02FC, {style, ColorLow(color), ColorHigh(color), hatch}).AppendRecord(0x012D, {1});
 }
 
-inline void PenNoBrush(WmfBuilder &b, QColor color, int width)
-{
-    b.AppendRecord(0x02FA, {0, width, 0, ColorLow(color), ColorHigh(color)}).AppendRecord(0x012D, {0});
-    b.AppendRecord(0x02FC, {1, 0, 0, 0}).AppendRecord(0x012D, {1});
-}
-
 // A bitmap info header: size, width, height, planes, bits, compression,
 // image size, then resolutions and colour counts left zero.
 inline QByteArray DibHeader(int width, int height, int bits, int compression = 0, int imageSize = 0)
