@@ -4,7 +4,6 @@
 
 #include "formats/PictureHolder.h"
 #include "formats/PictureDecoder.h"
-#include "formats/ScreenDpi.h"
 
 #include "Cases.h"
 #include "PictureFixtures.h"
@@ -12,9 +11,6 @@
 #include "TestImages.h"
 
 #include <QPainter>
-
-#include <functional>
-#include <string>
 
 using namespace fixtures;
 
@@ -28,25 +24,18 @@ struct WatchedHolder {
 
     WatchedHolder()
     {
-        SetScreenLogicalDpi({96, 96});
         holder.SetDecoder([this](const QByteArray &bytes) {
             ++decodes;
             emptyWhenDecoding = emptyWhenDecoding && holder.IsEmpty();
             return DecodePicture(bytes, QSize(96, 96));
         });
     }
-    ~WatchedHolder() { SetScreenLogicalDpi({}); }
 };
-
-QString WriteFile(const ScratchDir &dir, const QString &name, const QByteArray &bytes)
-{
-    WriteAll(dir.FilePath(name), bytes);
-    return dir.FilePath(name);
-}
 
 struct FailureCase {
     const char *name;
-    std::function<QString(const ScratchDir &)> path;
+    const char *file;    // nullptr: a null path
+    QByteArray contents; // empty: the file is not there
     bool keepsPicture;
     int decodes; // how many times the decoder ran for the failed load
 };
@@ -55,28 +44,24 @@ class HolderFailures : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(HolderFailures, LeaveTheHolderAsTheTableSays)
 {
+    const FailureCase &c = GetParam();
     ScratchDir dir;
     WatchedHolder w;
-    ASSERT_TRUE(w.holder.LoadFromFile(WriteFile(dir, QStringLiteral("first.bmp"), Encode(TwoHalves(40, 30), "bmp"))));
+    ASSERT_TRUE(w.holder.LoadFromBytes(Encode(TwoHalves(40, 30), "bmp")));
     w.decodes = 0;
-    EXPECT_FALSE(w.holder.LoadFromFile(GetParam().path(dir)));
-    EXPECT_EQ(w.holder.NaturalSizeHimetric(), GetParam().keepsPicture ? QSize(1058, 794) : QSize(0, 0));
-    EXPECT_EQ(w.decodes, GetParam().decodes);
+    if (!c.contents.isEmpty())
+        WriteAll(dir.FilePath(QLatin1String(c.file)), c.contents);
+    EXPECT_FALSE(w.holder.LoadFromFile(c.file ? dir.FilePath(QLatin1String(c.file)) : QString()));
+    EXPECT_EQ(w.holder.NaturalSizeHimetric(), c.keepsPicture ? QSize(1058, 794) : QSize(0, 0));
+    EXPECT_EQ(w.decodes, c.decodes);
     EXPECT_TRUE(w.emptyWhenDecoding);
 }
 
-using Dir = const ScratchDir &;
 INSTANTIATE_TEST_SUITE_P(
     Table, HolderFailures,
-    testing::Values(
-        FailureCase{"NullPath", [](Dir) { return QString(); }, true, 0},
-        FailureCase{"MissingFile", [](Dir d) { return d.FilePath(QStringLiteral("none.jpg")); }, false, 0},
-        FailureCase{"Folder", [](Dir d) { return d.Path(); }, false, 0},
-        FailureCase{"NotAPicture", [](Dir d) { return WriteFile(d, QStringLiteral("words.jpg"), "no picture here"); },
-                    false, 1},
-        FailureCase{"DamagedBitmap",
-                    [](Dir d) { return WriteFile(d, QStringLiteral("huge.bmp"), BmpClaiming(100000, 100000)); }, false,
-                    1}),
+    testing::Values(FailureCase{"NullPath", nullptr, {}, true, 0}, FailureCase{"MissingFile", "none.jpg", {}, false, 0},
+                    FailureCase{"NotAPicture", "words.jpg", "no picture here", false, 1},
+                    FailureCase{"DamagedBitmap", "huge.bmp", BmpClaiming(100000, 100000), false, 1}),
     CaseName());
 
 // A picture stretched into a wider rectangle: vellora-book render's table (tests/cli).
@@ -93,9 +78,8 @@ TEST(PictureHolder, ReplacesItsPictureAndDrawsThroughThePaintersMapping)
     p.setViewport(100, 0, 400, 300);
     w.holder.RenderInto(p, QRect(0, 0, 20, 30));
     p.end();
-    EXPECT_TRUE(Near(canvas.pixelColor(50, 150), Qt::white));
-    EXPECT_TRUE(Near(canvas.pixelColor(140, 150), Qt::red));
-    EXPECT_TRUE(Near(canvas.pixelColor(260, 150), Qt::blue));
-    EXPECT_TRUE(Near(canvas.pixelColor(320, 150), Qt::white));
+    for (const auto &[x, colour] :
+         {std::pair{50, Qt::white}, std::pair{140, Qt::red}, std::pair{260, Qt::blue}, std::pair{320, Qt::white}})
+        EXPECT_TRUE(Near(canvas.pixelColor(x, 150), colour)) << x;
 }
 } // namespace
