@@ -28,8 +28,7 @@ inline double MeanDifference(const QImage &a, const QImage &b, QRect area = {})
 {
     if (a.size() != b.size() || a.isNull())
         return 255;
-    if (area.isEmpty())
-        area = a.rect();
+    area = area.isEmpty() ? a.rect() : area;
     double sum = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -39,23 +38,21 @@ inline double MeanDifference(const QImage &a, const QImage &b, QRect area = {})
     return sum / (3.0 * area.width() * area.height());
 }
 
-// The box of every pixel that is not near the background colour.
-inline QRect InkBox(const QImage &image, QColor background = Qt::white, int tolerance = 60)
-{
+// The box of the pixels near the colour (or, with `unlike`, of those that
+// are not), and how many there are.
+struct Ink {
     QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (!Near(image.pixelColor(x, y), background, tolerance))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
+    int count = 0;
+};
 
-// How many pixels are near the colour.
-inline int CountNear(const QImage &image, QColor color, int tolerance = 40)
+inline Ink InkOf(const QImage &image, QColor colour, bool unlike = false, int tolerance = 40)
 {
-    int n = 0;
+    Ink ink;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            n += Near(image.pixelColor(x, y), color, tolerance) ? 1 : 0;
-    return n;
+            if (Near(image.pixelColor(x, y), colour, tolerance) != unlike) {
+                ink.box |= QRect(x, y, 1, 1);
+                ++ink.count;
+            }
+    return ink;
 }

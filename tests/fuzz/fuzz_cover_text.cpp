@@ -1,12 +1,10 @@
+#include "FuzzInput.h"
 #include "editor/CoverBoxModel.h"
 #include "editor/CoverCodec.h"
 
-#include <cstddef>
-#include <cstdint>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = FuzzBytes(data, size);
 
     // The decoded bytes of a cover: whatever the description claims, no read
     // past the end and no allocation beyond the side limits.

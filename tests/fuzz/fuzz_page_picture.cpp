@@ -2,10 +2,8 @@
 // the reduced-size JPEG path, format conversion and the display copy must
 // survive whatever a picture file holds.
 
+#include "FuzzInput.h"
 #include "viewer/PictureDecode.h"
-
-#include <cstddef>
-#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -20,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     default: break;
     }
     request.fullResolution = (data[2] & 0x80) != 0;
-    const QByteArray bytes(reinterpret_cast<const char *>(data + 3), static_cast<qsizetype>(size - 3));
+    const QByteArray bytes = FuzzBytes(data + 3, size - 3);
     if (PagePicturePtr picture = DecodePagePictureBytes(bytes, request)) {
         if (picture->pixelSize.width() < 1 || picture->pixelSize.height() < 1)
             __builtin_trap();

@@ -1,6 +1,7 @@
 // Any bytes as a picture file: decoding and drawing must neither crash nor
 // read outside the input.
 
+#include "FuzzInput.h"
 #include "formats/PictureDecoder.h"
 #include "formats/emf/EmfHeader.h"
 
@@ -8,17 +9,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include <cstdint>
-#include <cstdlib>
-
-namespace {
-void Silent(QtMsgType, const QMessageLogContext &, const QString &) {}
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(Silent);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     static QGuiApplication app(*argc, *argv);
     return 0;
 }
@@ -26,14 +20,12 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (const std::optional<EmfHeader> header = ReadEmfHeader(bytes)) {
-        if (EmfFrameSize(*header).isEmpty())
-            std::abort();
-    }
+    if (const auto header = ReadEmfHeader(bytes); header && EmfFrameSize(*header).isEmpty())
+        __builtin_trap();
     const DecodedPicturePtr picture = DecodePicture(bytes, QSize(96, 96));
     if (picture) {
         if (picture->NaturalSizeHimetric().isEmpty())
-            std::abort();
+            __builtin_trap();
         QImage canvas(48, 32, QImage::Format_ARGB32_Premultiplied);
         canvas.fill(Qt::white);
         QPainter painter(&canvas);

@@ -1,6 +1,7 @@
 // Every parser of the framework's resource tables over arbitrary bytes: a
 // damaged table must be refused, never crash or recurse without end.
 
+#include "FuzzInput.h"
 #include "ui/AcceleratorTable.h"
 #include "ui/DialogTemplate.h"
 #include "ui/MenuResource.h"
@@ -9,12 +10,10 @@
 
 #include <QByteArray>
 #include <QKeyCombination>
-#include <cstddef>
-#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray json(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QByteArray json = FuzzBytes(data, size);
     if (const auto strings = StringTable::Parse(json)) {
         for (int id : strings->Ids())
             SplitCommandPrompt(strings->Text(id));

@@ -1,15 +1,13 @@
+#include "FuzzInput.h"
 #include "formats/rtf/RtfReader.h"
 #include "formats/rtf/RtfWriter.h"
 
 #include <QTextDocument>
 
-#include <cstddef>
-#include <cstdint>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     QTextDocument doc;
-    if (!ReadRtf(QByteArrayView(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)), doc))
+    if (!ReadRtf(FuzzBytes(data, size), doc))
         return 0;
     // Whatever the reader made, the writer's output reads back into a
     // document that writes the very same bytes.

@@ -1,10 +1,8 @@
+#include "FuzzInput.h"
 #include "settings/store/SettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <cstddef>
-#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -14,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return 0;
-        f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+        f.write(FuzzBytes(data, size));
     }
     ReadSettingTextFrom(path, QStringLiteral("Default Path"), QStringLiteral("Book Library"),
                         QStringLiteral(".\\booklib"));

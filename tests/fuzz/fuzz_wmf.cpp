@@ -1,12 +1,9 @@
+#include "FuzzInput.h"
 #include "formats/wmf/WmfPicture.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 
 // Text drawing needs a GUI application; one lives for the whole run.
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -23,7 +20,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = FuzzBytes(data, size);
     const DecodedPicturePtr picture = DecodeWmfPicture(bytes);
     if (!picture)
         return 0;

@@ -2,33 +2,23 @@
 // commands: no undefined arithmetic (UBSan), and the offset always stays in
 // the scroll range, the scale finite and positive, at most one fit mode set.
 
+#include "FuzzInput.h"
 #include "viewer/ZoomScrollModel.h"
 
 #include <cmath>
-#include <cstddef>
-#include <cstdint>
-#include <cstring>
 
 namespace {
 
 struct Input {
     const std::uint8_t *data;
     std::size_t size;
-    std::uint8_t Byte()
-    {
-        if (size == 0)
-            return 0;
-        --size;
-        return *data++;
-    }
+    std::uint8_t Byte() { return size > 0 ? (--size, *data++) : 0; }
     int Int()
     {
         std::uint32_t v = 0;
         for (int i = 0; i < 4; ++i)
             v = (v << 8) | Byte();
-        int result;
-        std::memcpy(&result, &v, sizeof result);
-        return result;
+        return static_cast<int>(v); // modular since C++20
     }
 };
 

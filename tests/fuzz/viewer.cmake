@@ -1,2 +1,0 @@
-vellora_fuzzer(fuzz_zoom_scroll fuzz_zoom_scroll.cpp vellora_viewer)
-vellora_fuzzer(fuzz_page_picture fuzz_page_picture.cpp vellora_viewer)
