@@ -2,13 +2,29 @@
 
 #include "document/BookDocument.h"
 
-#include "RecordingView.h"
+#include "viewer/PageView.h"
 
 #include <QLineEdit>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// A page view that records what the reader shows on it.
+class RecordingView : public PageView {
+public:
+    QStringList shown;
+    int emptied = 0;
+
+    void ShowPicture(const QString &path) override { shown.append(path); }
+    void ShowNoPicture() override { ++emptied; }
+    void ExpectPictures(const QStringList &) override {}
+    void ApplyTypedZoom() override {}
+    bool BorderShown() const override { return true; }
+    bool Centred() const override { return true; }
+    void SetBorderAndCentre(bool, bool) override {}
+};
 
 // A book of `entries` picture lines whose count line says `count`.
 BookDocument MakeBook(int entries, int count)

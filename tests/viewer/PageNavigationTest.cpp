@@ -1,7 +1,5 @@
 #include "viewer/PageNavigation.h"
 
-#include <QString>
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -36,15 +34,6 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{PM::JumpForward, 5, INT_MAX, 10, 0}, MoveCase{PM::JumpBack, 5, INT_MIN, 10, 0},
         // A negative width jumps the other way and wraps like that way.
         MoveCase{PM::JumpForward, 1, -3, 10, 9}, MoveCase{PM::JumpBack, 8, -3, 10, 0}));
-
-TEST(TypedPage, CountsFromOneAndClampsToTheBook)
-{
-    EXPECT_EQ(TypedPageTarget(QStringLiteral("0"), 4, 10), 0);
-    EXPECT_EQ(TypedPageTarget(QStringLiteral("99999999999"), 4, 10), 9);
-    EXPECT_EQ(TypedPageTarget(QStringLiteral(" 7.9 "), 4, 10), 6);
-    EXPECT_EQ(TypedPageTarget(QStringLiteral("5"), 4, 10), std::nullopt); // the current page
-    EXPECT_EQ(TypedPageTarget(QStringLiteral("3/10"), 4, 10), std::nullopt);
-}
 
 TEST(AutoBrowseInterval, IsSpeedSecondsClampedTo32Bits)
 {

@@ -4,9 +4,8 @@
 #include "formats/emf/EmfConversion.h"
 #include "viewer/PictureDecodeCache.h"
 
+#include "PictureFixtures.h"
 #include "TestFiles.h"
-
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -18,10 +17,8 @@ namespace {
 
 QString WritePicture(const ScratchDir &dir, const QString &name, QSize size, const char *format = "JPG")
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
     const QString path = dir.FilePath(name);
-    image.save(path, format);
+    fixtures::Solid(size.width(), size.height(), Qt::darkCyan).convertToFormat(QImage::Format_RGB32).save(path, format);
     return path;
 }
 
@@ -48,22 +45,18 @@ DecodeRequest RequestFor(const QString &path, QSize fitWidthClient = {})
 
 // A page far larger than the view is kept at the size the view needs (a
 // quarter here), whichever codec decodes it.
-class ReducedPages : public ::testing::TestWithParam<const char *> {};
-
-TEST_P(ReducedPages, AreKeptAtTheReductionTheViewNeeds)
+TEST(DecodePagePicture, ReducesLargePagesToTheSizeTheViewNeeds)
 {
     ScratchDir dir;
-    const QString path = WritePicture(dir, QStringLiteral("big.") + QString::fromLatin1(GetParam()).toLower(),
-                                      QSize(1600, 1200), GetParam());
-    const PagePicturePtr picture = DecodePagePicture(RequestFor(path, QSize(400, 300)));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->pixelSize, QSize(1600, 1200));
-    EXPECT_EQ(picture->raster.size(), QSize(400, 300));
-    EXPECT_EQ(picture->displayCopy.size(), QSize(400, 300));
+    for (const char *format : {"JPG", "PNG", "BMP"}) {
+        const QString path = WritePicture(dir, QStringLiteral("big.") + QLatin1String(format), QSize(1600, 1200), format);
+        const PagePicturePtr picture = DecodePagePicture(RequestFor(path, QSize(400, 300)));
+        ASSERT_TRUE(picture) << format;
+        EXPECT_EQ(picture->pixelSize, QSize(1600, 1200)) << format;
+        EXPECT_EQ(picture->raster.size(), QSize(400, 300)) << format;
+        EXPECT_EQ(picture->displayCopy.size(), QSize(400, 300)) << format;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Formats, ReducedPages, ::testing::Values("JPG", "PNG", "BMP"),
-                         [](const auto &info) { return std::string(info.param); });
 
 TEST(DecodeCache, AFileReplacedOnDiskIsDecodedAfresh)
 {
