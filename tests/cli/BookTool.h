@@ -9,7 +9,6 @@
 
 #include <QProcess>
 
-#include <functional>
 
 struct ToolRun {
     int exitCode = -1;

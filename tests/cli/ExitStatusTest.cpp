@@ -20,6 +20,7 @@ struct ExitCase {
     int exitCode;
     const char *message; // in the output when 0, in the errors otherwise
 };
+void PrintTo(const ExitCase &c, std::ostream *os) { *os << c.name; }
 
 class ExitStatus : public testing::TestWithParam<ExitCase> {};
 

@@ -22,6 +22,7 @@ struct NoRoomCase {
     int pictures;
     qint64 room; // bytes left on the disk, or the file-size limit
 };
+void PrintTo(const NoRoomCase &c, std::ostream *os) { *os << c.name; }
 
 class NoRoom : public testing::TestWithParam<NoRoomCase> {};
 

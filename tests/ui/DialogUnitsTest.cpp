@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace {
 struct UnitCase {
     int units, averageCharWidth, charHeight, x, y;
@@ -23,5 +26,8 @@ TEST_P(DialogUnitsTest, ConvertsWithAQuarterAndAnEighthRoundedToNearest)
 INSTANTIATE_TEST_SUITE_P(Values, DialogUnitsTest,
                          ::testing::Values(UnitCase{233, 6, 13, 350, 379}, UnitCase{1, 6, 12, 2, 2},
                                            UnitCase{-3, 6, 13, -5, -5},
-                                           UnitCase{2000000000, 8, 16, 2147483647, 2147483647}));
+                                           UnitCase{2000000000, 8, 16, 2147483647, 2147483647}),
+                         [](const auto &info) {
+                             return (info.param.units < 0 ? "Minus" : "") + std::to_string(std::abs(info.param.units)) + "Units";
+                         });
 } // namespace
