@@ -7,9 +7,7 @@
 
 #include "TestFiles.h"
 
-#include <QDir>
 #include <QProcess>
-#include <QStringList>
 
 #include <cerrno>
 #include <csignal>
@@ -41,7 +39,6 @@ public:
     bool Mounted() const { return mounted_; }
     const std::string &Refusal() const { return refusal_; }
     QString Path() const { return scratch_.Path(); }
-    QString FilePath(const QString &name) const { return scratch_.FilePath(name); }
 
     // Takes all but about `room` bytes of what is left with a file named
     // "filler" (whole pages: tmpfs hands out room by the page).
@@ -51,23 +48,9 @@ public:
         if (::statvfs(QFile::encodeName(Path()).constData(), &fs) != 0)
             return false;
         const qint64 available = qint64(fs.f_bavail) * qint64(fs.f_frsize);
-        return available >= room && WriteAll(FilePath(QStringLiteral("filler")), QByteArray(available - room, 'f'));
+        return available >= room && WriteAll(scratch_.FilePath(QStringLiteral("filler")), QByteArray(available - room, 'f'));
     }
-    bool MakeRoom() const { return QFile::remove(FilePath(QStringLiteral("filler"))); }
-
-    bool RemountReadOnly() const
-    {
-        return ::mount(nullptr, QFile::encodeName(Path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-    // What lies in the folder apart from the filler, sorted, hidden files included.
-    QStringList Entries() const
-    {
-        QStringList names =
-            QDir(Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-        names.removeAll(QStringLiteral("filler"));
-        return names;
-    }
+    bool MakeRoom() const { return QFile::remove(scratch_.FilePath(QStringLiteral("filler"))); }
 
 private:
     ScratchDir scratch_;

@@ -7,13 +7,8 @@
 
 #include "TestFiles.h"
 
-#include <QColor>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 
-#include <functional>
 
 struct ToolRun {
     int exitCode = -1;
@@ -34,35 +29,7 @@ inline ToolRun Tool(const QStringList &args, const std::function<void(QProcess &
 
 inline QString Write(const ScratchDir &dir, const QString &name, const QByteArray &bytes)
 {
-    WriteAll(dir.FilePath(name), bytes);
-    return dir.FilePath(name);
+    return WriteAll(dir.FilePath(name), bytes) ? dir.FilePath(name) : QString();
 }
 
-// A book of the given pictures, written by the library (not by the tool).
-inline QString BookOf(const ScratchDir &dir, const QStringList &paths)
-{
-    BookDocument book = BookDocument::MakeNew();
-    book.title = QStringLiteral("检查");
-    for (const QString &path : paths)
-        book.pictures.append(PictureEntry(path, QStringLiteral("2026-12-6 20:00"), 0));
-    book.pictureCount = int(book.pictures.size());
-    const QString file = dir.FilePath(QStringLiteral("book.vlr"));
-    WriteBookFile(file, book);
-    return file;
-}
-
-inline QJsonArray CheckedPictures(const ToolRun &run)
-{
-    return QJsonDocument::fromJson(run.out).object()[QStringLiteral("Pictures")].toArray();
-}
-
-inline QString Metafile(const char *name)
-{
-    return QStringLiteral(VELLORA_TEST_DATA "/metafiles/") + QLatin1String(name);
-}
-
-inline bool Near(QColor a, QColor b, int tolerance = 40)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
-           && qAbs(a.blue() - b.blue()) <= tolerance;
-}
+inline QString Metafile(const char *name) { return QStringLiteral(VELLORA_TEST_DATA "/metafiles/") + QLatin1String(name); }

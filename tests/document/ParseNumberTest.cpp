@@ -16,22 +16,10 @@ TEST_P(ParseNumberCases, ParsesExactlyTheDecimalSyntax)
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, ParseNumberCases,
-                         testing::Values(NumberCase{" 12 ", 12}, NumberCase{"\t5\t", 5}, NumberCase{"3.7", 3},
-                                         NumberCase{"2.9", 2}, NumberCase{"-3.7", -3}, NumberCase{"1e2", 100},
-                                         NumberCase{"1E+2", 100}, NumberCase{"-5", -5}, NumberCase{"+5", 5},
-                                         NumberCase{"0", 0}, NumberCase{"0.0", 0}, NumberCase{"00", 0},
-                                         NumberCase{"5.", 5}, NumberCase{".5e1", 5}, NumberCase{"25e-1", 2},
-                                         NumberCase{"99999999999", 2147483647},
+                         testing::Values(NumberCase{"\t12 ", 12}, NumberCase{"-3.7", -3}, NumberCase{"1E+2", 100}, NumberCase{"+5", 5},
+                                         NumberCase{"0.0", 0}, NumberCase{".5e1", 5}, NumberCase{"25e-1", 2},
                                          NumberCase{"-99999999999", -2147483647 - 1}, NumberCase{"1e400", 2147483647},
-                                         NumberCase{"-1e400", -2147483647 - 1}, NumberCase{"2147483647", 2147483647},
-                                         NumberCase{"-2147483648", -2147483647 - 1}));
-
-INSTANTIATE_TEST_SUITE_P(NotNumbers, ParseNumberCases,
-                         testing::Values(NumberCase{"", std::nullopt}, NumberCase{"   ", std::nullopt},
-                                         NumberCase{"12a", std::nullopt}, NumberCase{"-0", std::nullopt},
-                                         NumberCase{".0", std::nullopt}, NumberCase{"+0", std::nullopt},
-                                         NumberCase{"1e-400", std::nullopt}, NumberCase{"inf", std::nullopt},
-                                         NumberCase{"nan", std::nullopt}, NumberCase{"0x10", std::nullopt},
-                                         NumberCase{"1 2", std::nullopt}, NumberCase{"1e", std::nullopt},
-                                         NumberCase{".", std::nullopt}, NumberCase{"-", std::nullopt},
-                                         NumberCase{"5\r", std::nullopt}, NumberCase{"１２", std::nullopt}));
+                                         NumberCase{"", std::nullopt}, NumberCase{"12a", std::nullopt}, NumberCase{"-0", std::nullopt},
+                                         NumberCase{".0", std::nullopt}, NumberCase{"1e-400", std::nullopt}, NumberCase{"inf", std::nullopt},
+                                         NumberCase{"0x10", std::nullopt}, NumberCase{"1 2", std::nullopt}, NumberCase{"5\r", std::nullopt},
+                                         NumberCase{"１２", std::nullopt}));
