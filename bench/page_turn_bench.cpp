@@ -95,7 +95,7 @@ public:
     explicit NoPrefetch(PictureView &view) : view_(view) {}
     void ShowPicture(const QString &path) override { view_.ShowPicture(path); }
     void ShowNoPicture() override { view_.ShowNoPicture(); }
-    void ApplyTypedZoom() override { view_.ApplyTypedZoom(); }
+    void ApplyTypedZoom(QStringView typed) override { view_.ApplyTypedZoom(typed); }
     bool BorderShown() const override { return view_.BorderShown(); }
     bool Centred() const override { return view_.Centred(); }
     void SetBorderAndCentre(bool b, bool c) override { view_.SetBorderAndCentre(b, c); }

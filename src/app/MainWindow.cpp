@@ -28,6 +28,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -56,7 +57,8 @@ QToolBar *MakeBand(QMainWindow *frame, int bandId)
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), reader_(std::make_unique<BookReader>())
 {
-    commands_ = std::make_unique<CommandTable>(this, [this](int id) { OnCommand(id); });
+    commands_ = std::make_unique<CommandTable>(this);
+    connect(commands_.get(), &CommandTable::commandTriggered, this, &MainWindow::OnCommand);
 
     // A new book has no file yet; the data folders must exist before any
     // part reads the settings file.
@@ -89,7 +91,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), reader_(std::make
     // The loop's hooks.
     acceleratorTable_ = kIdrMainWindow;
     preTranslate_ = new PreTranslateFilter(this, [this](const QKeyEvent &event) { return PreTranslate(event); });
-    idleHook_ = new IdleHook([this] { OnIdle(); }, this);
+    idleHook_ = new IdleHook(this);
+    connect(idleHook_, &IdleHook::idle, this, &MainWindow::OnIdle);
+    ConnectReaderAndView();
     SetWindowTitle();
     setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
 }
@@ -165,11 +169,8 @@ void MainWindow::BuildClientViews()
     view->setObjectName(QStringLiteral("pictureView"));
     // The zoom step goes no lower than 5 %.
     view->SetMinimumScale(0.05f);
-    view->SetZoomBox(zoomBox_);
     viewer_ = view;
     reader_->SetView(view);
-    reader_->SetPageBox(pageBox_);
-    reader_->SetReadModeQuery([this] { return IsReadMode(); });
 
     auto *form = new BookInfoForm(client_);
     SetClientViews(view, form);
@@ -210,6 +211,7 @@ void MainWindow::ShowEditMode()
         return;
     acceleratorTable_ = kIdrEditAccelerators;
     client_->setCurrentWidget(editForm_);
+    reader_->SetReadMode(false);
 }
 
 void MainWindow::ShowReadMode()
@@ -218,9 +220,37 @@ void MainWindow::ShowReadMode()
         return;
     acceleratorTable_ = kIdrReadAccelerators;
     client_->setCurrentWidget(readModeWidget_);
+    reader_->SetReadMode(true);
 }
 
 void MainWindow::SetCommandCheck(int id, bool checked) { commands_->Check(id, checked, UpdateUiTargets(id)); }
+
+void MainWindow::ConnectReaderAndView()
+{
+    // The boxes and checks follow the reader and the view as they change;
+    // the idle pass only refreshes what it reads live.
+    connect(reader_.get(), &BookReader::pageChanged, this, &MainWindow::OnPageChanged);
+    connect(reader_.get(), &BookReader::autoBrowseStarted, this, &MainWindow::ApplyCommandStates);
+    connect(reader_.get(), &BookReader::autoBrowseStopped, this, &MainWindow::ApplyCommandStates);
+    // A book set without any event of the user's still deserves a pass.
+    connect(reader_.get(), &BookReader::bookChanged, idleHook_, &IdleHook::MarkDue);
+    connect(viewer_, &PictureView::scaleChanged, zoomBox_, &QLineEdit::setText);
+    connect(viewer_, &PictureView::displayModeChanged, this, &MainWindow::OnDisplayModeChanged);
+}
+
+void MainWindow::OnPageChanged(int currentPage, int pageCount)
+{
+    pageBox_->setText(PageBoxText(currentPage, pageCount));
+}
+
+void MainWindow::OnDisplayModeChanged(std::uint32_t /*flags*/, int checkedZoomCommand)
+{
+    // The fit, centre and border checks are read live by the state pass; the
+    // zoom items' check mark is known only from the view.
+    for (int zoom : kZoomStepCommands)
+        SetCommandCheck(zoom, zoom == checkedZoomCommand);
+    ApplyCommandStates();
+}
 
 void MainWindow::ShowReadingBar(bool show)
 {
@@ -248,8 +278,7 @@ void MainWindow::SetWindowTitle(const QString &name)
 
 void MainWindow::OnCommand(int id)
 {
-    if (commandObserver_)
-        commandObserver_(id);
+    emit commandRouted(id);
     if (IsRecentDocumentCommand(id)) {
         OnRecentDocument(id - kCmdRecentFirst);
         return;
@@ -320,13 +349,8 @@ void MainWindow::OnViewCommand(int id)
     case kCmdFitScreen: viewer_->ToggleStretch(); break;
     case kCmdFitWidth: viewer_->ToggleFitWidth(); break;
     case kCmdFitHeight: viewer_->ToggleFitHeight(); break;
-    case kCmdViewRedisplay: reader_->OnRedisplay(); break;
-    default:
-        // A zoom command: its menu item takes the check mark from the others.
-        viewer_->ZoomCommand(id);
-        for (int zoom : kZoomStepCommands)
-            SetCommandCheck(zoom, zoom == id);
-        break;
+    case kCmdViewRedisplay: reader_->OnRedisplay(zoomBox_->text(), pageBox_->text()); break;
+    default: viewer_->ZoomCommand(id); break;
     }
 }
 
@@ -394,11 +418,8 @@ bool MainWindow::PreTranslate(const QKeyEvent &event)
     return false;
 }
 
-void MainWindow::OnIdle()
+void MainWindow::ApplyCommandStates()
 {
-    // Auto-browse only runs in read mode: the reader stops it first, so the
-    // buttons below show it stopped in the same pass.
-    reader_->OnIdle();
     const FrameIdleInput in = IdleInput();
     for (const CommandUiState &state : ComputeCommandStates(in)) {
         const UiTargets targets = UpdateUiTargets(state.id);
@@ -408,9 +429,17 @@ void MainWindow::OnIdle()
             commands_->Check(state.id, *state.checked, targets);
     }
     zoomBox_->setReadOnly(ZoomBoxReadOnly(in));
+}
+
+void MainWindow::OnIdle()
+{
+    // Auto-browse only runs in read mode: the reader stops it first, so the
+    // buttons below show it stopped in the same pass.
+    reader_->OnIdle();
+    ApplyCommandStates();
     // The form's count follows its entry array, which changes when a book is
     // shown or gathered, not with every row the user adds.
-    if (!in.readMode) {
+    if (!IsReadMode()) {
         if (BookInfoForm *form = EditForm())
             form->UpdatePictureCount();
     }

@@ -7,6 +7,7 @@
 #include "ui/CommandTable.h"
 
 #include <QMainWindow>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -30,6 +31,7 @@ class ReaderPort;
 // every command id to its handler, translates accelerators before any widget
 // sees a key, and refreshes every command's state when the program is idle.
 class MainWindow : public QMainWindow {
+    Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -73,9 +75,6 @@ public:
     // reader's flags as they are now, never a copy that could go stale.
     FrameIdleInput IdleInput() const;
 
-    // Sees every command before it is routed (tests, and later a macro
-    // recorder would hang here).
-    void SetCommandObserver(std::function<void(int)> observer) { commandObserver_ = std::move(observer); }
 
     // The file commands' partners: the real form and reader unless a test
     // plugs in its own (not owned); null goes back to the real ones.
@@ -103,6 +102,11 @@ public:
     QMenu *ZoomDropDownMenu() const { return zoomDropDown_; }
     QLabel *StatusPane() const { return statusPane_; }
 
+signals:
+    // Every command before it is routed (tests, and later a macro recorder
+    // would hang here).
+    void commandRouted(int id);
+
 protected:
     // The close box, the window menu and Alt+F4 ask as the exit command does.
     void closeEvent(QCloseEvent *event) override;
@@ -114,6 +118,10 @@ private:
     void BuildStatusBar();
     void BuildClientViews();
     void SetCommandCheck(int id, bool checked);
+    void ConnectReaderAndView();
+    void ApplyCommandStates();
+    void OnPageChanged(int currentPage, int pageCount);
+    void OnDisplayModeChanged(std::uint32_t flags, int checkedZoomCommand);
 
     // The file commands.
     void OnFileNew();
@@ -162,7 +170,6 @@ private:
     int acceleratorTable_ = 0;
     bool toolbarShown_ = true;
     std::function<bool(const QKeyEvent &)> formPreTranslate_;
-    std::function<void(int)> commandObserver_;
     PreTranslateFilter *preTranslate_ = nullptr;
     IdleHook *idleHook_ = nullptr;
 

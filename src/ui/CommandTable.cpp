@@ -5,19 +5,16 @@
 
 #include <QAction>
 
-CommandTable::CommandTable(QObject *owner, Router router) : owner_(owner), router_(std::move(router)) {}
+CommandTable::CommandTable(QObject *owner) : owner_(owner) {}
 
 QAction *CommandTable::Make(int id)
 {
     auto *action = new QAction(owner_);
     action->setData(id);
     action->setStatusTip(SplitCommandPrompt(LoadString(id)).statusHelp);
-    // The router decides what a check mark means; Qt's own toggling on click
+    // The frame decides what a check mark means; Qt's own toggling on click
     // is undone by the next update-UI pass anyway.
-    QObject::connect(action, &QAction::triggered, owner_, [this, id] {
-        if (router_)
-            router_(id);
-    });
+    connect(action, &QAction::triggered, this, [this, id] { emit commandTriggered(id); });
     return action;
 }
 

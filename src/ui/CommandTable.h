@@ -2,11 +2,10 @@
 
 #include <QFlags>
 #include <QHash>
+#include <QObject>
 #include <QString>
-#include <functional>
 
 class QAction;
-class QObject;
 
 // Where a command's update-UI state applies: its menu item, its tool-bar
 // button, or both. The two are separate actions so that, for example, the
@@ -16,13 +15,12 @@ Q_DECLARE_FLAGS(UiTargets, UiTarget)
 Q_DECLARE_OPERATORS_FOR_FLAGS(UiTargets)
 
 // One menu action and one tool-bar action per command id, with the texts of
-// the string table; triggering either runs the router with the id.
-class CommandTable {
+// the string table; triggering either emits commandTriggered with the id.
+class CommandTable : public QObject {
+    Q_OBJECT
 public:
-    using Router = std::function<void(int commandId)>;
-
     // The actions are children of owner and die with it.
-    CommandTable(QObject *owner, Router router);
+    explicit CommandTable(QObject *owner);
 
     // The menu item of the command, made on first use with the menu text
     // (a "\t" in it shows the key name right-aligned) and the command's
@@ -40,11 +38,13 @@ public:
     void Enable(int id, bool enabled, UiTargets targets);
     void Check(int id, bool checked, UiTargets targets);
 
+signals:
+    void commandTriggered(int commandId);
+
 private:
     QAction *Make(int id);
 
     QObject *owner_;
-    Router router_;
     QHash<int, QAction *> menu_;
     QHash<int, QAction *> toolBar_;
 };

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
-IdleHook::IdleHook(std::function<void()> onIdle, QObject *parent) : QObject(parent), onIdle_(std::move(onIdle))
+IdleHook::IdleHook(QObject *parent) : QObject(parent)
 {
     QCoreApplication::instance()->installEventFilter(this);
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
@@ -45,8 +45,7 @@ bool IdleHook::RunIfDue()
     // Events the update itself sends (a changed action, a re-laid bar) are
     // not user activity; counting them would run the update again and again.
     running_ = true;
-    if (onIdle_)
-        onIdle_();
+    emit idle();
     running_ = false;
     return true;
 }

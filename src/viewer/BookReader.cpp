@@ -8,17 +8,15 @@
 #include "viewer/PageView.h"
 #include "viewer/ReadingParametersDialog.h"
 
-#include <QLineEdit>
-
 namespace {
 // Linux's PATH_MAX less its terminating zero: a longer path names no file.
 constexpr qsizetype kMaxPicturePathChars = 4095;
 constexpr qsizetype kPageBoxMaxChars = 255;
 } // namespace
 
-BookReader::BookReader()
+BookReader::BookReader(QObject *parent) : QObject(parent)
 {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { OnAutoBrowseTick(); });
+    connect(&timer_, &QTimer::timeout, this, &BookReader::OnAutoBrowseTick);
 }
 
 BookReader::~BookReader() = default;
@@ -28,9 +26,8 @@ void BookReader::SetBook(const BookDocument *book)
     book_ = book;
     if (PageCount() == 0 && view_)
         view_->ShowNoPicture();
+    emit bookChanged();
 }
-
-void BookReader::SetPageBox(QLineEdit *pageBox) { pageBox_ = pageBox; }
 
 int BookReader::PageCount() const { return book_ ? UsablePageCount(*book_) : 0; }
 
@@ -94,12 +91,11 @@ bool BookReader::Navigate(PageMove move)
     return true;
 }
 
-void BookReader::UpdatePageBox()
+void BookReader::UpdatePageBox() { emit pageChanged(currentPage_, PageCount()); }
+
+QString PageBoxText(int currentPage, int pageCount)
 {
-    if (!pageBox_)
-        return;
-    const int count = PageCount();
-    pageBox_->setText(count > 0 ? QString::asprintf("%i/%i", currentPage_ + 1, count) : QStringLiteral("0/0"));
+    return pageCount > 0 ? QString::asprintf("%i/%i", currentPage + 1, pageCount) : QStringLiteral("0/0");
 }
 
 bool BookReader::ToggleAutoBrowse()
@@ -111,14 +107,18 @@ bool BookReader::ToggleAutoBrowse()
     } else {
         autoBrowsing_ = true;
         timer_.start(AutoBrowseIntervalMs(speed_));
+        emit autoBrowseStarted();
     }
     return true;
 }
 
 void BookReader::StopAutoBrowse()
 {
+    const bool wasBrowsing = autoBrowsing_;
     autoBrowsing_ = false;
     timer_.stop();
+    if (wasBrowsing)
+        emit autoBrowseStopped();
 }
 
 void BookReader::OnAutoBrowseTick()
@@ -133,14 +133,13 @@ void BookReader::OnAutoBrowseTick()
     UpdatePageBox();
 }
 
-void BookReader::OnRedisplay()
+void BookReader::OnRedisplay(QStringView typedZoom, QStringView typedPage)
 {
     if (view_)
-        view_->ApplyTypedZoom();
-    if (!pageBox_ || !book_)
+        view_->ApplyTypedZoom(typedZoom);
+    if (!book_)
         return;
-    const std::optional<int> page =
-        TypedPageTarget(QStringView(pageBox_->text()).left(kPageBoxMaxChars), currentPage_, PageCount());
+    const std::optional<int> page = TypedPageTarget(typedPage.left(kPageBoxMaxChars), currentPage_, PageCount());
     if (!page)
         return;
     currentPage_ = *page;

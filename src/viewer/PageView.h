@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // What the book reader needs of the picture view. The reader only decides
 // which page is shown; the view loads, lays out and zooms it. Keeping this
@@ -23,7 +24,7 @@ public:
 
     // The zoom half of the redisplay command: the percentage typed into the
     // zoom box.
-    virtual void ApplyTypedZoom() = 0;
+    virtual void ApplyTypedZoom(QStringView typed) = 0;
 
     virtual bool BorderShown() const = 0;
     virtual bool Centred() const = 0;

@@ -125,7 +125,6 @@ std::optional<QImage> DecodeRasterForView(const QByteArray &bytes, const DecodeR
 QSize ExpectedDisplaySize(const ZoomScrollModel &layout, QSize pixelSize)
 {
     ZoomScrollModel probe = layout;
-    probe.SetZoomBoxWriter(nullptr);
     probe.PictureLoaded({pixelSize.width(), pixelSize.height()});
     probe.ZoomKeepingCentre(probe.LayoutPicture());
     const PictureRect r = probe.PictureRectInWindow();

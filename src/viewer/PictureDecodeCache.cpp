@@ -189,7 +189,6 @@ void PictureDecodeCache::Prefetch(const QList<DecodeRequest> &requests)
             auto job = std::make_shared<Job>();
             job->key = wanted[i];
             job->request = requests[i];
-            job->request.layout.SetZoomBoxWriter(nullptr);
             jobs_.append(job);
             queue_.append(job);
         }

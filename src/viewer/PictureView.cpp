@@ -4,7 +4,6 @@
 #include "viewer/PagePainting.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -17,7 +16,8 @@ constexpr qsizetype kZoomBoxMaxChars = 255;
 QRect ToQRect(const PictureRect &r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 } // namespace
 
-PictureView::PictureView(QWidget *parent) : QAbstractScrollArea(parent)
+PictureView::PictureView(QWidget *parent)
+    : QAbstractScrollArea(parent), announcedFlags_(zs_.Flags()), announcedZoomCommand_(zs_.CheckedZoomCommand())
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -26,10 +26,6 @@ PictureView::PictureView(QWidget *parent) : QAbstractScrollArea(parent)
     viewport()->setBackgroundRole(QPalette::Window);
     viewport()->setAutoFillBackground(true);
     ReadWheelSettings();
-    zs_.SetZoomBoxWriter([this](const QString &text) {
-        if (zoomBox_)
-            zoomBox_->setText(text);
-    });
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         QScrollBar *bar = o == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
         connect(bar, &QScrollBar::actionTriggered, this, [this, o](int action) { OnScrollAction(o, action); });
@@ -39,8 +35,6 @@ PictureView::PictureView(QWidget *parent) : QAbstractScrollArea(parent)
 }
 
 PictureView::~PictureView() = default;
-
-void PictureView::SetZoomBox(QLineEdit *zoomBox) { zoomBox_ = zoomBox; }
 
 void PictureView::ReadWheelSettings()
 {
@@ -53,7 +47,6 @@ DecodeRequest PictureView::RequestFor(const QString &path, bool fullResolution) 
     DecodeRequest request;
     request.path = path;
     request.layout = zs_;
-    request.layout.SetZoomBoxWriter(nullptr);
     request.fullResolution = fullResolution;
     request.dpi = ScreenLogicalDpi();
     return request;
@@ -83,6 +76,7 @@ bool PictureView::LoadPicture(const QString &path)
     // then does it show whether the decoded pixels suffice.
     SyncScrollBars();
     viewport()->update();
+    Announce();
     return true;
 }
 
@@ -91,6 +85,7 @@ float PictureView::LayoutPicture()
     const float scale = zs_.LayoutPicture();
     SyncScrollBars();
     viewport()->update();
+    Announce();
     return scale;
 }
 
@@ -106,7 +101,11 @@ void PictureView::ZoomKeepingCentre(float scale)
     AfterChange();
 }
 
-void PictureView::UpdateZoomBox() { zs_.UpdateZoomBox(); }
+void PictureView::UpdateZoomBox()
+{
+    zs_.UpdateZoomBox();
+    Announce();
+}
 
 void PictureView::ResetScale() { zs_.SetScale(1.0f); }
 
@@ -131,11 +130,9 @@ void PictureView::ExpectPictures(const QStringList &paths)
     cache_.Prefetch(requests);
 }
 
-void PictureView::ApplyTypedZoom()
+void PictureView::ApplyTypedZoom(QStringView typed)
 {
-    if (!zoomBox_)
-        return;
-    zs_.ApplyTypedZoom(QStringView(zoomBox_->text()).left(kZoomBoxMaxChars));
+    zs_.ApplyTypedZoom(typed.left(kZoomBoxMaxChars));
     AfterChange();
 }
 
@@ -143,10 +140,14 @@ void PictureView::SetBorderAndCentre(bool border, bool centre)
 {
     zs_.SetBorder(border);
     zs_.SetCentre(centre);
+    Announce();
 }
 
 void PictureView::ZoomCommand(int commandId)
 {
+    // A zoom command is always announced, even the one already checked: the
+    // click that chose its menu item took the check mark away.
+    announcedZoomCommand_ = 0;
     zs_.ZoomCommand(commandId);
     AfterChange();
 }
@@ -155,12 +156,14 @@ void PictureView::ToggleBorder()
 {
     zs_.ToggleBorder();
     viewport()->update();
+    Announce();
 }
 
 void PictureView::ToggleCentre()
 {
     zs_.ToggleCentre();
     viewport()->update();
+    Announce();
 }
 
 void PictureView::ToggleStretch()
@@ -186,6 +189,20 @@ void PictureView::AfterChange()
     EnsureResolution();
     SyncScrollBars();
     viewport()->update();
+    Announce();
+}
+
+void PictureView::Announce()
+{
+    if (zs_.ZoomBoxWrites() != announcedZoomBoxWrites_) {
+        announcedZoomBoxWrites_ = zs_.ZoomBoxWrites();
+        emit scaleChanged(zs_.LastZoomBoxText());
+    }
+    if (zs_.Flags() != announcedFlags_ || zs_.CheckedZoomCommand() != announcedZoomCommand_) {
+        announcedFlags_ = zs_.Flags();
+        announcedZoomCommand_ = zs_.CheckedZoomCommand();
+        emit displayModeChanged(announcedFlags_, announcedZoomCommand_);
+    }
 }
 
 void PictureView::EnsureResolution()

@@ -6,9 +6,8 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
-#include <QPointer>
 
-class QLineEdit;
+#include <cstdint>
 
 // The client view of read mode: one picture, zoomed and scrolled. All the
 // arithmetic lives in ZoomScrollModel; this shell feeds it the viewport's
@@ -16,12 +15,15 @@ class QLineEdit;
 // scroll bars, and draws the picture rectangle it computes.
 //
 // Pages are drawn by PaintPagePicture, as `vellora-book render` draws them.
+//
+// It holds no widget of the frame: it announces the scale and the display
+// mode, and the frame writes its zoom box and check marks from them.
 class PictureView : public QAbstractScrollArea, public PageView {
+    Q_OBJECT
 public:
     explicit PictureView(QWidget *parent = nullptr);
     ~PictureView() override;
 
-    void SetZoomBox(QLineEdit *zoomBox);
     void SetMinimumScale(float scale) { zs_.SetMinimumScale(scale); }
 
     // Loads a picture and resets the scroll extent; false (view emptied,
@@ -30,6 +32,7 @@ public:
     float LayoutPicture();
     void ZoomTo(float scale);
     void ZoomKeepingCentre(float scale);
+    // Announces the scale again (scaleChanged), as the zoom box must show it.
     void UpdateZoomBox();
     // The new-book command: back to 100 % without a new layout.
     void ResetScale();
@@ -46,7 +49,7 @@ public:
     void ShowPicture(const QString &path) override;
     void ShowNoPicture() override;
     void ExpectPictures(const QStringList &paths) override;
-    void ApplyTypedZoom() override;
+    void ApplyTypedZoom(QStringView typed) override;
     bool BorderShown() const override { return zs_.Has(kDisplayBorder); }
     bool Centred() const override { return zs_.Has(kDisplayCentre); }
     void SetBorderAndCentre(bool border, bool centre) override;
@@ -55,6 +58,14 @@ public:
     bool HasPicture() const { return picture_ != nullptr; }
     const PagePicture *Picture() const { return picture_.get(); }
     PictureDecodeCache &DecodeCache() { return cache_; }
+
+signals:
+    // The scale changed or was written out again: the text is what the zoom
+    // box shows for it ("69%").
+    void scaleChanged(const QString &zoomText);
+    // The display flags (DisplayFlag) or the zoom command that carries the
+    // check mark changed.
+    void displayModeChanged(std::uint32_t flags, int checkedZoomCommand);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -69,6 +80,8 @@ private:
     void OnScrollAction(Qt::Orientation orientation, int action);
     void OnScrollValue(Qt::Orientation orientation, int value);
     void AfterChange();
+    // Emits what changed in the arithmetic since it last announced.
+    void Announce();
     void SyncScrollBars();
     void EnsureResolution();
     void DropPicture();
@@ -77,8 +90,10 @@ private:
     PagePicturePtr picture_;
     QString picturePath_;
     QImage scaledCopy_; // the raster scaled to the size last drawn below 100 %
-    QPointer<QLineEdit> zoomBox_;
     PictureDecodeCache cache_;
+    int announcedZoomBoxWrites_ = 0;
+    std::uint32_t announcedFlags_;
+    int announcedZoomCommand_;
     bool syncing_ = false;
     bool resizePending_ = false;
 };

@@ -60,8 +60,7 @@ int ZoomPercentForCommand(int commandId)
 void ZoomScrollModel::WriteZoomBox(const QString &text)
 {
     lastZoomBoxText_ = text;
-    if (zoomBoxWriter_)
-        zoomBoxWriter_(text);
+    ++zoomBoxWrites_;
 }
 
 void ZoomScrollModel::WritePercent(float scale)

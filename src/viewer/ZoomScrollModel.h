@@ -4,7 +4,6 @@
 #include <QStringView>
 
 #include <cstdint>
-#include <functional>
 
 // Plain value types of the view's arithmetic: a rectangle is
 // {left, top, right, bottom} with right and bottom exclusive, as the picture
@@ -56,12 +55,11 @@ enum class ScrollAction { LineBack, LineForward, PageBack, PageForward, Track, S
 // rounded to the nearest integer.
 class ZoomScrollModel {
 public:
-    // The zoom box of the tool bar: every text the view writes there goes
-    // through this function. Without one the texts are only remembered.
-    using ZoomBoxWriter = std::function<void(const QString &)>;
-    void SetZoomBoxWriter(ZoomBoxWriter writer) { zoomBoxWriter_ = std::move(writer); }
-    // The last text written into the zoom box (empty before the first).
+    // The last text meant for the zoom box of the tool bar (empty before the
+    // first), and how many times one was meant for it: writing the same text
+    // again still counts, since it puts back what the user typed over.
     const QString &LastZoomBoxText() const { return lastZoomBoxText_; }
+    int ZoomBoxWrites() const { return zoomBoxWrites_; }
 
     // A picture of the given natural pixel size was loaded: lays it out at
     // the present scale with the scroll position at the top-left, or at its
@@ -139,8 +137,8 @@ private:
     void WritePercent(float scale);
     void Wheel(int delta, bool vertical);
 
-    ZoomBoxWriter zoomBoxWriter_;
     QString lastZoomBoxText_;
+    int zoomBoxWrites_ = 0;
 
     bool hasPicture_ = false;
     std::uint32_t flags_ = kDisplayCentre | kDisplayBorder;

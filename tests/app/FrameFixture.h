@@ -58,7 +58,7 @@ protected:
     void StartFrame()
     {
         frame_ = CreateMainWindow();
-        frame_->SetCommandObserver([this](int id) { routed_.append(id); });
+        QObject::connect(frame_.get(), &MainWindow::commandRouted, [this](int id) { routed_.append(id); });
         auto scripted = std::make_unique<ScriptedUser>();
         user_ = scripted.get();
         frame_->SetFileCommandUi(std::move(scripted));

@@ -18,7 +18,11 @@ class CommandTableTest : public ::testing::Test {
 protected:
     QObject owner_;
     QList<int> routed_;
-    CommandTable table_{&owner_, [this](int id) { routed_.append(id); }};
+    CommandTable table_{&owner_};
+    void SetUp() override
+    {
+        QObject::connect(&table_, &CommandTable::commandTriggered, [this](int id) { routed_.append(id); });
+    }
 };
 
 // How the user leaves an open menu of the command bar.

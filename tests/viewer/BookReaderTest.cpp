@@ -45,8 +45,8 @@ struct ReaderFixture : ::testing::Test {
     ReaderFixture()
     {
         reader.SetView(&view);
-        reader.SetPageBox(&pageBox);
-        reader.SetReadModeQuery([] { return true; });
+        QObject::connect(&reader, &BookReader::pageChanged,
+                         [this](int page, int count) { pageBox.setText(PageBoxText(page, count)); });
     }
     void Open(const BookDocument &b)
     {

@@ -24,7 +24,8 @@ struct ViewFixture : ::testing::Test {
 
     ViewFixture()
     {
-        view.SetZoomBox(&zoomBox);
+        zoomBox.setText(QStringLiteral("100%"));
+        QObject::connect(&view, &PictureView::scaleChanged, &zoomBox, &QLineEdit::setText);
         view.resize(640, 480);
         view.show();
         QApplication::processEvents();
