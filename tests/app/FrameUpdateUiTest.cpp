@@ -73,4 +73,20 @@ INSTANTIATE_TEST_SUITE_P(Commands, AutoBrowseButtonsTest, ::testing::Values(5760
     return std::string(info.param == 57601 ? "Open" : info.param == 57600 ? "New" : "Edit");
 });
 
+// The checks follow the view at once, not only at the next idle update; a
+// zoom chosen again keeps its mark although the click toggles it.
+TEST_F(FrameTest, ZoomBorderAndCentreChecksFollowTheViewWithoutAnIdleUpdate)
+{
+    Open(MakeBook(QStringLiteral("book.vlr"), QStringLiteral("书"), 3));
+    const CommandTable &commands = frame_->Commands();
+    commands.FindMenuAction(32781)->trigger();
+    commands.FindMenuAction(32781)->trigger();
+    EXPECT_TRUE(commands.FindMenuAction(32781)->isChecked());
+    EXPECT_EQ(frame_->ZoomBox()->text(), QStringLiteral("25%"));
+    frame_->OnCommand(32810);
+    frame_->OnCommand(32811);
+    EXPECT_FALSE(commands.FindMenuAction(32810)->isChecked());
+    EXPECT_FALSE(commands.FindToolBarAction(32811)->isChecked());
+}
+
 } // namespace
