@@ -9,7 +9,7 @@
 #include <optional>
 
 // What a page decode needs to know besides the file: how the view is laid
-// out now (a copy of its arithmetic, without its zoom box), so the decoder
+// out now (a copy of its arithmetic), so the decoder
 // can work out the size the picture will be shown at and decode no more
 // pixels than that, and the screen resolution for metafile sizes.
 struct DecodeRequest {
