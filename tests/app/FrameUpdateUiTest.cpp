@@ -3,6 +3,7 @@
 
 #include "FrameFixture.h"
 #include "ui/CommandTable.h"
+#include "ui/NumberEdit.h"
 
 #include <QAction>
 

@@ -20,7 +20,7 @@ public:
     void ShowPicture(const QString &path) override { shown.append(path); }
     void ShowNoPicture() override { ++emptied; }
     void ExpectPictures(const QStringList &) override {}
-    void ApplyTypedZoom() override {}
+    void ApplyTypedZoom(QStringView) override {}
     bool BorderShown() const override { return true; }
     bool Centred() const override { return true; }
     void SetBorderAndCentre(bool, bool) override {}
