@@ -5,69 +5,98 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
-QRect Place(const DialogBaseUnits &base, int x, int y, int width, int height)
-{
-    return DialogRectToPixels(QRect(x, y, width, height), base);
-}
-
-void AddLabel(QWidget &host, const DialogBaseUnits &base, const QString &text, const QRect &units)
-{
-    auto *label = new QLabel(text, &host);
-    label->setGeometry(Place(base, units.x(), units.y(), units.width(), units.height()));
-    label->show();
-}
-
-NumberEdit *AddNumberEdit(QWidget &host, const DialogBaseUnits &base, int id, int y)
+NumberEdit *MakeNumberEdit(QWidget &host, int id)
 {
     auto *edit = new NumberEdit(&host);
     edit->setObjectName(QStringLiteral("edit%1").arg(id));
-    // Template edit boxes are left-aligned; NumberEdit centres for the bars.
+    // These boxes are left-aligned; NumberEdit centres for the bars.
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    edit->setGeometry(Place(base, 52, y, 56, 12));
-    edit->show();
     return edit;
+}
+
+QCheckBox *MakeCheck(QWidget &host, const QString &text, int id)
+{
+    auto *check = new QCheckBox(text, &host);
+    check->setObjectName(QStringLiteral("check%1").arg(id));
+    return check;
 }
 
 } // namespace
 
-ReadingParametersControls BuildReadingParameters(QWidget &host)
+ReadingParametersControls BuildReadingParameters(QWidget &host, ReadingParametersButtons buttons)
 {
-    const DialogBaseUnits base = DialogBaseUnitsOf(host.font());
     ReadingParametersControls c;
+    c.step = MakeNumberEdit(host, kReadingStepEdit);
+    c.speed = MakeNumberEdit(host, kReadingSpeedEdit);
+    c.border = MakeCheck(host, QStringLiteral("显示边框"), kReadingBorderCheck);
+    c.centre = MakeCheck(host, QStringLiteral("居中显示"), kReadingCentreCheck);
 
-    AddLabel(host, base, QStringLiteral("跳步页数:"), QRect(9, 9, 40, 8));
-    c.step = AddNumberEdit(host, base, kReadingStepEdit, 7);
-    AddLabel(host, base, QStringLiteral("页"), QRect(114, 9, 15, 8));
-    AddLabel(host, base, QStringLiteral("浏览速率:"), QRect(9, 24, 40, 8));
-    c.speed = AddNumberEdit(host, base, kReadingSpeedEdit, 22);
-    AddLabel(host, base, QStringLiteral("秒/页"), QRect(114, 24, 24, 8));
+    const DialogBaseUnits base = DialogBaseUnitsOf(host.font());
+    auto *outer = new QVBoxLayout(&host);
+    outer->setContentsMargins(DialogXToPixels(7, base), DialogYToPixels(7, base), DialogXToPixels(7, base),
+                              DialogYToPixels(7, base));
+    outer->setSpacing(DialogYToPixels(4, base));
 
-    // An etched line one unit high; at least two pixels, or the etch is lost.
-    c.line = new QFrame(&host);
-    c.line->setFrameShape(QFrame::HLine);
-    c.line->setFrameShadow(QFrame::Sunken);
-    c.line->setGeometry(Place(base, 7, 40, 186, 1).adjusted(0, 0, 0, 1));
-    c.line->show();
+    auto *rows = new QGridLayout;
+    rows->setContentsMargins(DialogXToPixels(2, base), 0, 0, 0);
+    rows->setVerticalSpacing(DialogYToPixels(3, base));
+    const struct {
+        const char16_t *label;
+        NumberEdit *edit;
+        const char16_t *unit;
+    } numberRows[] = {{u"跳步页数:", c.step, u"页"}, {u"浏览速率:", c.speed, u"秒/页"}};
+    int row = 0;
+    for (const auto &r : numberRows) {
+        auto *label = new QLabel(QString::fromUtf16(r.label), &host);
+        label->setBuddy(r.edit);
+        rows->addWidget(label, row, 0);
+        // The boxes keep the width they always had, in the font's own units.
+        r.edit->setMinimumWidth(DialogXToPixels(56, base));
+        rows->addWidget(r.edit, row, 1);
+        rows->addWidget(new QLabel(QString::fromUtf16(r.unit), &host), row, 2);
+        ++row;
+    }
+    rows->setColumnStretch(3, 1);
+    outer->addLayout(rows);
 
-    c.border = new QCheckBox(QStringLiteral("显示边框"), &host);
-    c.border->setObjectName(QStringLiteral("check%1").arg(kReadingBorderCheck));
-    c.border->setGeometry(Place(base, 15, 47, 55, 10));
-    c.border->show();
-    c.centre = new QCheckBox(QStringLiteral("居中显示"), &host);
-    c.centre->setObjectName(QStringLiteral("check%1").arg(kReadingCentreCheck));
-    c.centre->setGeometry(Place(base, 91, 47, 54, 10));
-    c.centre->show();
+    auto *line = new QFrame(&host);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    outer->addWidget(line);
 
-    c.ok = new QPushButton(QStringLiteral("确定"), &host);
-    c.ok->setGeometry(Place(base, 45, 107, 50, 14));
-    c.ok->show();
-    c.cancel = new QPushButton(QStringLiteral("取消"), &host);
-    c.cancel->setGeometry(Place(base, 104, 107, 50, 14));
-    c.cancel->show();
+    auto *checks = new QHBoxLayout;
+    checks->setContentsMargins(DialogXToPixels(8, base), 0, 0, 0);
+    // The second box starts where it always did, a little past the middle of
+    // the first number box.
+    c.border->setMinimumWidth(DialogXToPixels(76, base));
+    checks->addWidget(c.border);
+    checks->addWidget(c.centre);
+    checks->addStretch(1);
+    outer->addLayout(checks);
+    outer->addStretch(1);
+
+    if (buttons == ReadingParametersButtons::OkCancel) {
+        c.ok = new QPushButton(QStringLiteral("确定"), &host);
+        c.cancel = new QPushButton(QStringLiteral("取消"), &host);
+        auto *row = new QHBoxLayout;
+        row->addStretch(1);
+        for (QPushButton *button : {c.ok, c.cancel}) {
+            button->setMinimumWidth(DialogXToPixels(50, base));
+            row->addWidget(button);
+        }
+        row->addStretch(1);
+        outer->addLayout(row);
+    }
+    // A page builds its controls while it is already on screen.
+    for (QWidget *child : host.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->show();
     return c;
 }

@@ -4,24 +4,23 @@
 
 class NumberEdit;
 class QCheckBox;
-class QFrame;
 class QPushButton;
 class QWidget;
 
-// The reading parameters template: jump width and browse speed boxes, the
-// border and centring check boxes, OK and Cancel. The reader's own dialog and
-// the settings sheet's reading page are both built from it, so the two look
-// the same at every font.
+// The reading parameters: jump width and browse speed boxes, the border and
+// centring check boxes and, on the stand-alone dialog, OK and Cancel. The
+// reader's own dialog and the settings sheet's reading page are both built by
+// BuildReadingParameters, so the two look the same at every font.
 struct ReadingParametersControls {
-    NumberEdit *step = nullptr;  // 1025
-    NumberEdit *speed = nullptr; // 1026
-    QFrame *line = nullptr;
-    QCheckBox *border = nullptr;   // 1027
-    QCheckBox *centre = nullptr;   // 1028
-    QPushButton *ok = nullptr;     // 1
-    QPushButton *cancel = nullptr; // 2
+    NumberEdit *step = nullptr;
+    NumberEdit *speed = nullptr;
+    QCheckBox *border = nullptr;
+    QCheckBox *centre = nullptr;
+    QPushButton *ok = nullptr;     // only with buttons
+    QPushButton *cancel = nullptr; // only with buttons
 };
 
+// The size both have always had, in dialog units of their font.
 inline constexpr QSize kReadingParametersSize(200, 128);
 
 enum ReadingParametersId : int {
@@ -31,7 +30,10 @@ enum ReadingParametersId : int {
     kReadingCentreCheck = 1028,
 };
 
-// Creates the template's controls on the host, placed in dialog units of the
-// host's font, and shows them (a page builds them while it is already on
-// screen). The buttons are not connected to anything.
-ReadingParametersControls BuildReadingParameters(QWidget &host);
+enum class ReadingParametersButtons { None, OkCancel };
+
+// Creates the controls on the host and lays them out, labels included: the two
+// number rows with their units, a rule, the two check boxes side by side and,
+// when asked for, OK and Cancel centred at the bottom. The buttons are not
+// connected to anything.
+ReadingParametersControls BuildReadingParameters(QWidget &host, ReadingParametersButtons buttons);

@@ -16,8 +16,11 @@ constexpr int kMaxTextChars = 255;
 ReadingParametersDialog::ReadingParametersDialog(QWidget *owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("自动浏览参数"));
-    const ReadingParametersControls controls = BuildReadingParameters(*this);
-    SetFixedDialogSize(*this, DialogSizeToPixels(kReadingParametersSize, DialogBaseUnitsOf(font())));
+    const ReadingParametersControls controls = BuildReadingParameters(*this, ReadingParametersButtons::OkCancel);
+    // The dialog keeps the size it always had in units of its font, and grows
+    // only when a larger font needs more.
+    SetFixedDialogSize(*this, sizeHint().expandedTo(DialogSizeToPixels(kReadingParametersSize,
+                                                                       DialogBaseUnitsOf(font()))));
     step_ = controls.step;
     speed_ = controls.speed;
     border_ = controls.border;

@@ -1,26 +1,31 @@
 #include "settings/dialogs/PathSettingsPage.h"
 
-#include "settings/dialogs/PageLayout.h"
+#include "ui/DialogUnits.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kPageWidth = 200;
 constexpr int kPageHeight = 129;
 
+// The longest text the page takes from one of its boxes.
+constexpr int kMaxPageTextLength = 255;
+
 struct PathRow {
     const char16_t *label;
-    int labelX, labelY, editY, buttonY;
     int editId, buttonId;
 };
 constexpr PathRow kRows[] = {
-    {u"画册目录:", 7, 7, 17, 16, PathSettingsPage::kBookEdit, PathSettingsPage::kBookBrowse},
-    {u"图库目录:", 7, 35, 45, 44, PathSettingsPage::kPictureEdit, PathSettingsPage::kPictureBrowse},
-    {u"我的收藏:", 8, 64, 74, 73, PathSettingsPage::kFavoritesEdit, PathSettingsPage::kFavoritesBrowse},
+    {u"画册目录:", PathSettingsPage::kBookEdit, PathSettingsPage::kBookBrowse},
+    {u"图库目录:", PathSettingsPage::kPictureEdit, PathSettingsPage::kPictureBrowse},
+    {u"我的收藏:", PathSettingsPage::kFavoritesEdit, PathSettingsPage::kFavoritesBrowse},
 };
 } // namespace
 
@@ -39,7 +44,7 @@ QString BrowseForFolder(const QString &start)
 PathSettingsPage::PathSettingsPage(QWidget *parent) : QWidget(parent), browser_(&BrowseForFolder)
 {
     setWindowTitle(QStringLiteral("默认路径"));
-    SetPageSize(*this, kPageWidth, kPageHeight);
+    setMinimumSize(DialogSizeToPixels(QSize(kPageWidth, kPageHeight), DialogBaseUnitsOf(font())));
 }
 
 void PathSettingsPage::showEvent(QShowEvent *event)
@@ -53,20 +58,35 @@ void PathSettingsPage::Create()
 {
     created_ = true;
     kept_ = ReadDefaultPathSettings();
+    const DialogBaseUnits base = DialogBaseUnitsOf(font());
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(DialogXToPixels(7, base), DialogYToPixels(7, base), DialogXToPixels(7, base),
+                               DialogYToPixels(7, base));
+    layout->setSpacing(DialogYToPixels(2, base));
     for (const PathRow &row : kRows) {
-        AddPageLabel(*this, QString::fromUtf16(row.label), row.labelX, row.labelY, 42, 8);
+        if (row.editId != kBookEdit)
+            layout->addSpacing(DialogYToPixels(2, base));
+        layout->addWidget(new QLabel(QString::fromUtf16(row.label), this));
+        auto *line = new QHBoxLayout;
+        line->setSpacing(DialogXToPixels(2, base));
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("edit%1").arg(row.editId));
-        edit->setGeometry(PageRect(*this, 7, row.editY, 168, 12));
-        edit->show();
+        line->addWidget(edit, 1);
         auto *button = new QPushButton(QStringLiteral("..."), this);
         button->setObjectName(QStringLiteral("button%1").arg(row.buttonId));
-        button->setGeometry(PageRect(*this, 177, row.buttonY, 16, 12));
-        button->show();
+        // A narrow button beside the box, as wide as it has always been in
+        // units of the font.
+        button->setFixedWidth(DialogXToPixels(16, base));
+        line->addWidget(button);
+        layout->addLayout(line);
         const int buttonId = row.buttonId;
         connect(button, &QPushButton::clicked, this, [this, buttonId] { BrowseForLibraryFolder(buttonId); });
         (row.editId == kBookEdit ? book_ : row.editId == kPictureEdit ? picture_ : favorites_) = edit;
     }
+    layout->addStretch(1);
+    // The page is already showing, so what is made now must be shown now.
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->show();
     book_->setText(kept_.bookLibrary);
     picture_->setText(kept_.pictureLibrary);
     favorites_->setText(kept_.favorites);

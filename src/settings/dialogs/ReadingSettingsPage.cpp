@@ -1,16 +1,20 @@
 #include "settings/dialogs/ReadingSettingsPage.h"
 
-#include "settings/dialogs/PageLayout.h"
+#include "ui/DialogUnits.h"
 #include "ui/NumberEdit.h"
 #include "ui/ReadingParametersLayout.h"
 
 #include <QCheckBox>
-#include <QPushButton>
+
+namespace {
+// The longest text the page takes from one of its boxes.
+constexpr int kMaxPageTextLength = 255;
+} // namespace
 
 ReadingSettingsPage::ReadingSettingsPage(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("自动浏览参数"));
-    SetPageSize(*this, kReadingParametersSize.width(), kReadingParametersSize.height());
+    setMinimumSize(DialogSizeToPixels(kReadingParametersSize, DialogBaseUnitsOf(font())));
 }
 
 void ReadingSettingsPage::showEvent(QShowEvent *event)
@@ -26,15 +30,12 @@ void ReadingSettingsPage::Create()
     // Every opening of the sheet reads the file afresh.
     kept_ = ReadReadModeSettings();
 
-    const ReadingParametersControls controls = BuildReadingParameters(*this);
+    // The dialog's OK and Cancel have no place here: the sheet has its own.
+    const ReadingParametersControls controls = BuildReadingParameters(*this, ReadingParametersButtons::None);
     step_ = controls.step;
     speed_ = controls.speed;
     border_ = controls.border;
     centre_ = controls.centre;
-    // The template's own OK and Cancel belong to the stand-alone dialog;
-    // on a page the sheet's buttons take their place.
-    controls.ok->hide();
-    controls.cancel->hide();
 
     speed_->setText(QString::number(kept_.speed));
     step_->setText(QString::number(kept_.step));
