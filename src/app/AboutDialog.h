@@ -3,7 +3,7 @@
 #include <QDialog>
 
 // The about box: the program's name, description, icon and contact address,
-// laid out by dialog template 100. OK (the default button), Enter and Escape
+// in a group box above a centred OK button. OK (the default button), Enter and Escape
 // close it; it opens centred over its owner.
 class AboutDialog : public QDialog {
 public:

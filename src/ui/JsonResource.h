@@ -4,9 +4,8 @@
 #include <QString>
 #include <optional>
 
-// The framework's resource tables (strings, menus, tool bars, accelerators,
-// dialog templates) are JSON files compiled into the program under this
-// prefix, so no text or layout is hard-coded in a window class.
+// The framework's resource tables (strings, menus, tool bars, accelerators)
+// are JSON files compiled into the program under this prefix.
 inline constexpr char kResourcePrefix[] = ":/vellora/";
 
 // The top-level object of a JSON text; nothing for malformed text or a

@@ -3,7 +3,6 @@
 
 #include "FuzzInput.h"
 #include "ui/AcceleratorTable.h"
-#include "ui/DialogTemplate.h"
 #include "ui/MenuResource.h"
 #include "ui/StringTable.h"
 #include "ui/ToolBarResource.h"
@@ -24,7 +23,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)bars->ToolBar(128);
     if (const auto keys = AcceleratorTables::Parse(json))
         (void)keys->Lookup(128, QKeyCombination(Qt::ControlModifier, Qt::Key_N));
-    if (const auto dialogs = DialogTemplates::Parse(json))
-        (void)dialogs->Dialog(100);
     return 0;
 }
