@@ -2,7 +2,6 @@
 
 #include "editor/CategoryChooser.h"
 #include "editor/CoverBox.h"
-#include "editor/FormTemplate.h"
 #include "editor/FrequentCategories.h"
 #include "editor/IntroductionEditor.h"
 #include "editor/PictureSequenceEditor.h"
@@ -16,10 +15,15 @@
 #include <QHideEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,66 +81,103 @@ BookInfoForm::~BookInfoForm()
 
 void BookInfoForm::BuildControls()
 {
+    page_ = new QWidget(this);
     const DialogBaseUnits base = DialogBaseUnitsOf(font());
-    resize(DialogSizeToPixels(kFormTemplateSize, base));
-    for (const FormControlPlace &place : kFormTemplate) {
-        const QString text = QString::fromUtf16(place.text);
-        QWidget *widget = nullptr;
-        switch (place.kind) {
-        case FormControlPlace::Kind::Label: {
-            auto *label = new QLabel(text, this);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            widget = label;
-            break;
-        }
-        case FormControlPlace::Kind::UnitLabel: widget = new QLabel(text, this); break;
-        case FormControlPlace::Kind::RateLabel: widget = rateLabel_ = new QLabel(text, this); break;
-        case FormControlPlace::Kind::Edit: {
-            auto *edit = new QLineEdit(this);
-            DropLineBreaks(edit);
-            widget = edit;
-            if (place.id == kFormTitle)
-                title_ = edit;
-            else if (place.id == kFormAuthor)
-                author_ = edit;
-            else
-                category_ = edit;
-            break;
-        }
-        case FormControlPlace::Kind::Button:
-            widget = categoryButton_ = new QPushButton(this);
-            categoryButton_->setAutoDefault(false);
-            // Without a glyph the button reads as an empty box.
-            categoryButton_->setIcon(QIcon(QStringLiteral(":/editor/drop-down.svg")));
-            categoryButton_->setToolTip(LoadString(kIdsCategoryButtonTip));
-            break;
-        case FormControlPlace::Kind::Count:
-            widget = count_ = new QLabel(text, this);
-            count_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            break;
-        case FormControlPlace::Kind::Thumb:
-            widget = thumb_ = new CoverBox(this);
-            // Nothing else tells that a double-click chooses the cover.
-            thumb_->setToolTip(LoadString(kIdsCoverBoxTip));
-            break;
-        case FormControlPlace::Kind::Rate:
-            widget = rate_ = new StarRatingButton(this);
-            rate_->SetImageStrip(&strip_, kLitStarCell, kUnlitStarCell);
-            break;
-        case FormControlPlace::Kind::Tabs: widget = tabs_ = new TabHost(this); break;
-        }
-        widget->setGeometry(DialogRectToPixels(place.rect, base));
-        if (widget == categoryButton_) {
-            // The glyph grows with the button, about as small as a combo
-            // box's arrow.
-            const int glyphWidth = std::max(6, widget->height() / 2);
-            categoryButton_->setIconSize(QSize(glyphWidth, glyphWidth * 3 / 5));
-        }
-        if (place.id > 0) {
-            widget->setObjectName(QStringLiteral("control%1").arg(place.id));
-            controls_.insert(place.id, widget);
-        }
-    }
+    const int margin = DialogXToPixels(2, base);
+
+    const auto addControl = [this](int id, QWidget *widget) {
+        widget->setObjectName(QStringLiteral("control%1").arg(id));
+        controls_.insert(id, widget);
+    };
+    const auto makeEdit = [this, &addControl](int id) {
+        auto *edit = new QLineEdit(page_);
+        DropLineBreaks(edit);
+        addControl(id, edit);
+        return edit;
+    };
+    const auto makeLabel = [this, &base](const QString &text) {
+        auto *label = new QLabel(text, page_);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(DialogXToPixels(32, base));
+        return label;
+    };
+
+    // Left: the labelled fields, one under the other.
+    auto *fields = new QGridLayout;
+    fields->setHorizontalSpacing(DialogXToPixels(4, base));
+    fields->setVerticalSpacing(DialogYToPixels(3, base));
+    fields->addWidget(makeLabel(QStringLiteral("标题:")), 0, 0);
+    fields->addWidget(title_ = makeEdit(kTitleId), 0, 1);
+    fields->addWidget(makeLabel(QStringLiteral("作者:")), 1, 0);
+    fields->addWidget(author_ = makeEdit(kAuthorId), 1, 1);
+    fields->addWidget(makeLabel(QStringLiteral("类别:")), 2, 0);
+    auto *categoryRow = new QHBoxLayout;
+    categoryRow->setSpacing(DialogXToPixels(1, base));
+    categoryRow->addWidget(category_ = makeEdit(kCategoryId), 1);
+    categoryButton_ = new QPushButton(page_);
+    categoryButton_->setAutoDefault(false);
+    categoryButton_->setFixedWidth(DialogXToPixels(14, base));
+    // Without a glyph the button reads as an empty box; the glyph grows with
+    // the button, about as small as a combo box's arrow.
+    categoryButton_->setIcon(QIcon(QStringLiteral(":/editor/drop-down.svg")));
+    categoryButton_->setToolTip(LoadString(kIdsCategoryButtonTip));
+    const int glyphWidth = std::max(6, DialogYToPixels(12, base) / 2);
+    categoryButton_->setIconSize(QSize(glyphWidth, glyphWidth * 3 / 5));
+    addControl(kCategoryButtonId, categoryButton_);
+    categoryRow->addWidget(categoryButton_);
+    fields->addLayout(categoryRow, 2, 1);
+    fields->addWidget(makeLabel(QStringLiteral("总计:")), 3, 0);
+    auto *countRow = new QHBoxLayout;
+    countRow->setSpacing(DialogXToPixels(5, base));
+    count_ = new QLabel(QStringLiteral("3000"), page_);
+    count_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    count_->setMinimumWidth(DialogXToPixels(71, base));
+    addControl(kCountId, count_);
+    countRow->addWidget(count_);
+    countRow->addWidget(new QLabel(QStringLiteral("幅图片"), page_));
+    countRow->addStretch(1);
+    fields->addLayout(countRow, 3, 1);
+    fields->setColumnStretch(1, 1);
+    fields->setRowStretch(4, 1);
+
+    // Right: the cover with the rating under it.
+    auto *coverColumn = new QVBoxLayout;
+    coverColumn->setSpacing(DialogYToPixels(2, base));
+    thumb_ = new CoverBox(page_);
+    thumb_->setFixedSize(DialogSizeToPixels(QSize(80, 60), base));
+    // Nothing else tells that a double-click chooses the cover.
+    thumb_->setToolTip(LoadString(kIdsCoverBoxTip));
+    addControl(kCoverId, thumb_);
+    coverColumn->addWidget(thumb_);
+    auto *rateRow = new QHBoxLayout;
+    rateRow->setSpacing(0);
+    rateLabel_ = new QLabel(QStringLiteral("喜好:"), page_);
+    rateLabel_->setMinimumWidth(DialogXToPixels(20, base));
+    addControl(kRateLabelId, rateLabel_);
+    rateRow->addWidget(rateLabel_);
+    rate_ = new StarRatingButton(page_);
+    rate_->SetImageStrip(&strip_, kLitStarCell, kUnlitStarCell);
+    rate_->setFixedSize(DialogSizeToPixels(QSize(58, 10), base));
+    addControl(kRateId, rate_);
+    rateRow->addWidget(rate_);
+    rateRow->addStretch(1);
+    coverColumn->addLayout(rateRow);
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(DialogXToPixels(5, base));
+    top->addLayout(fields, 1);
+    top->addLayout(coverColumn);
+
+    tabs_ = new TabHost(page_);
+    addControl(kTabsId, tabs_);
+
+    auto *layout = new QVBoxLayout(page_);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(DialogYToPixels(5, base));
+    layout->addLayout(top);
+    layout->addWidget(tabs_, 1);
+
+    resize(DialogSizeToPixels(QSize(248, 170), base));
     connect(categoryButton_, &QPushButton::clicked, this, [this] { categories_->OpenCategoryPopup(); });
 }
 
@@ -151,33 +192,12 @@ void BookInfoForm::BuildPages()
 void BookInfoForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    LayoutControls(width(), height());
-}
-
-void BookInfoForm::LayoutControls(int width, int height)
-{
     // Sizes arrive as signed 16-bit values, as a window message carries them.
-    const int w = std::max(int(qint16(width)), kMinWidth);
-    const int h = std::max(int(qint16(height)), kMinHeight);
-    const int m = tabs_->x();
-
-    thumb_->move(w - m - thumb_->width(), m);
-    const int thumbLeft = thumb_->x();
-
-    const int tabsTop = tabs_->y();
-    tabs_->setGeometry(m, tabsTop, w - 2 * m, std::max(0, h - m - tabsTop));
-
-    for (QLineEdit *edit : {title_, author_})
-        edit->resize(std::max(0, thumbLeft - m - edit->x()), edit->height());
-    categoryButton_->move(thumbLeft - m - categoryButton_->width(), categoryButton_->y());
-    category_->resize(std::max(0, categoryButton_->x() - category_->x()), category_->height());
-
-    rateLabel_->move(thumbLeft, rateLabel_->y());
-    rate_->move(thumbLeft + rateLabel_->width(), rate_->y());
-
-    thumb_->update();
-    tabs_->update();
-    rate_->update();
+    // Below the form's minimum the controls keep their places and the window
+    // shows part of them, rather than squeezing them over each other.
+    const QSize least = QSize(kMinWidth, kMinHeight).expandedTo(page_->minimumSizeHint());
+    page_->setGeometry(0, 0, std::max(int(qint16(width())), least.width()),
+                       std::max(int(qint16(height())), least.height()));
 }
 
 void BookInfoForm::mousePressEvent(QMouseEvent *event)

@@ -58,7 +58,18 @@ public:
     // the key was used.
     bool PreTranslate(const QKeyEvent &event);
 
-    // The controls by their template ids (1002–1011), for the frame and tests.
+    // The controls by their ids (1002–1011), for the frame and tests.
+    enum ControlId : int {
+        kTitleId = 1002,
+        kAuthorId = 1003,
+        kCategoryId = 1004,
+        kCategoryButtonId = 1005,
+        kCountId = 1006,
+        kRateLabelId = 1008,
+        kRateId = 1009,
+        kCoverId = 1010,
+        kTabsId = 1011,
+    };
     QWidget *Control(int id) const { return controls_.value(id); }
     TabHost *Tabs() const { return tabs_; }
     IntroductionEditor *Introduction() const { return intro_; }
@@ -79,9 +90,10 @@ protected:
 private:
     void BuildControls();
     void BuildPages();
-    void LayoutControls(int width, int height);
 
     ImageStrip strip_;
+    // The controls' parent, never smaller than the form's minimum.
+    QWidget *page_ = nullptr;
     QHash<int, QWidget *> controls_;
     QLineEdit *title_ = nullptr;
     QLineEdit *author_ = nullptr;
