@@ -42,7 +42,13 @@ protected:
     }
     QLineEdit *Edit(int id) { return static_cast<QLineEdit *>(form_->Control(id)); }
     // A press on the form's empty lower left corner.
-    void PressOnTheForm(QWidget *form) { QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(2, form->height() - 1)); }
+    // Through the window, as a real click comes: whatever lies under the
+    // pointer gets it first.
+    void PressOnTheForm(QWidget *form)
+    {
+        const QPoint at = form->mapTo(form->window(), QPoint(2, form->height() - 1));
+        QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, at);
+    }
 
     ScratchDir dir_;
     std::unique_ptr<BookInfoForm> form_;
