@@ -2,7 +2,7 @@
 // reading state and the questions they ask.
 
 #include "FrameFixture.h"
-#include "editor/FormTemplate.h"
+#include "editor/BookInfoForm.h"
 #include "ui/ResourceIds.h"
 
 #include <QToolBar>
@@ -11,7 +11,7 @@ namespace {
 
 TEST_F(FrameTest, OpenStopsWhenTheChangesCouldNotBeSaved)
 {
-    auto *author = qobject_cast<QLineEdit *>(frame_->EditForm()->Control(kFormAuthor));
+    auto *author = qobject_cast<QLineEdit *>(frame_->EditForm()->Control(BookInfoForm::kAuthorId));
     author->setText(QStringLiteral("edited, no title"));
     frame_->OnCommand(kCmdFileOpen);
     EXPECT_EQ(user_->messagesShown, QList<int>{kIdsTitleEmpty});

@@ -188,7 +188,7 @@ const std::vector<std::vector<QString>> kAboutRows = {
 const std::vector<std::vector<QString>> kReadingRows = {
     {QStringLiteral("跳步页数:"), Id("edit", 1025), QStringLiteral("页")},
     {QStringLiteral("浏览速率:"), Id("edit", 1026), QStringLiteral("秒/页")},
-    {QStringLiteral("显示边框"), QStringLiteral("居中显示")},
+    {Id("check", 1027), Id("check", 1028)},
     {QStringLiteral("确定"), QStringLiteral("取消")},
 };
 

@@ -6,7 +6,7 @@
 #include "settings/dialogs/ReadingSettingsPage.h"
 #include "settings/dialogs/SettingsSheet.h"
 #include "settings/store/SettingsStore.h"
-#include "ui/DialogTemplate.h"
+#include "ui/FixedDialog.h"
 #include "ui/DialogUnits.h"
 #include "ui/ReadingParametersLayout.h"
 #include "ui/ResourceIds.h"
@@ -76,14 +76,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DialogCase{"ReadingParameters",
                                  [] { return std::make_unique<ReadingParametersDialog>(nullptr); }},
                       DialogCase{"SettingsSheet", [] { return std::make_unique<SettingsSheet>(); }},
-                      // A caption longer than the template is wide.
+                      // A caption longer than the dialog is wide.
                       DialogCase{"LongCaption",
                                  [] {
                                      auto dialog = std::make_unique<QDialog>();
-                                     DialogTemplate layout = *AppDialogTemplates().Dialog(kIddAbout);
-                                     layout.caption = QStringLiteral("电子画册Vellora V1.0 ") + layout.caption
-                                                      + layout.caption + layout.caption;
-                                     BuildDialog(dialog.get(), layout);
+                                     dialog->setWindowTitle(QStringLiteral("关于 电子画册Vellora V1.0 关于 电子画册Vellora"));
+                                     SetFixedDialogSize(*dialog, QSize(120, 80));
                                      return dialog;
                                  }}),
     [](const auto &info) { return std::string(info.param.name); });
