@@ -1,6 +1,8 @@
 #include "app/FileCommandUi.h"
 
 #include "ui/MessageBoxes.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringTable.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -28,7 +30,7 @@ QString RunFileDialog(QFileDialog::AcceptMode mode)
 
 } // namespace
 
-QStringList BookFileFilters() { return {QStringLiteral("Vellora (*.vlr)"), QStringLiteral("All Files (*.*)")}; }
+QStringList BookFileFilters() { return {LoadString(kIdsFilterBooks), LoadString(kIdsFilterAllBookFiles)}; }
 
 QString QtFileCommandUi::AskOpenPath() { return RunFileDialog(QFileDialog::AcceptOpen); }
 

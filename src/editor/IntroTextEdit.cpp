@@ -1,5 +1,8 @@
 #include "editor/IntroTextEdit.h"
 
+#include "ui/ResourceIds.h"
+#include "ui/StringTable.h"
+
 #include <QAction>
 #include <QColorDialog>
 #include <QContextMenuEvent>
@@ -25,10 +28,10 @@ IntroTextEdit::IntroTextEdit(QWidget *parent) : QTextEdit(parent)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    bold_ = makeAction(QStringLiteral("粗体"), QKeySequence(Qt::CTRL | Qt::Key_B), &IntroTextEdit::ToggleBold);
-    italic_ = makeAction(QStringLiteral("斜体"), QKeySequence(Qt::CTRL | Qt::Key_I), &IntroTextEdit::ToggleItalic);
+    bold_ = makeAction(LoadString(kIdsIntroBold), QKeySequence(Qt::CTRL | Qt::Key_B), &IntroTextEdit::ToggleBold);
+    italic_ = makeAction(LoadString(kIdsIntroItalic), QKeySequence(Qt::CTRL | Qt::Key_I), &IntroTextEdit::ToggleItalic);
     underline_ =
-        makeAction(QStringLiteral("下划线"), QKeySequence(Qt::CTRL | Qt::Key_U), &IntroTextEdit::ToggleUnderline);
+        makeAction(LoadString(kIdsIntroUnderline), QKeySequence(Qt::CTRL | Qt::Key_U), &IntroTextEdit::ToggleUnderline);
 }
 
 void IntroTextEdit::keyPressEvent(QKeyEvent *event)
@@ -117,12 +120,12 @@ void IntroTextEdit::contextMenuEvent(QContextMenuEvent *event)
     menu->addAction(bold_);
     menu->addAction(italic_);
     menu->addAction(underline_);
-    menu->addAction(QStringLiteral("字体和字号..."), this, [this] { ChooseFont(); });
-    menu->addAction(QStringLiteral("颜色..."), this, [this] { ChooseColour(); });
-    QMenu *align = menu->addMenu(QStringLiteral("对齐"));
-    align->addAction(QStringLiteral("左对齐"), this, [this] { SetAlignment(Qt::AlignLeft | Qt::AlignAbsolute); });
-    align->addAction(QStringLiteral("居中"), this, [this] { SetAlignment(Qt::AlignHCenter); });
-    align->addAction(QStringLiteral("右对齐"), this, [this] { SetAlignment(Qt::AlignRight | Qt::AlignAbsolute); });
+    menu->addAction(LoadString(kIdsIntroFont), this, [this] { ChooseFont(); });
+    menu->addAction(LoadString(kIdsIntroColour), this, [this] { ChooseColour(); });
+    QMenu *align = menu->addMenu(LoadString(kIdsIntroAlign));
+    align->addAction(LoadString(kIdsIntroAlignLeft), this, [this] { SetAlignment(Qt::AlignLeft | Qt::AlignAbsolute); });
+    align->addAction(LoadString(kIdsIntroAlignCentre), this, [this] { SetAlignment(Qt::AlignHCenter); });
+    align->addAction(LoadString(kIdsIntroAlignRight), this, [this] { SetAlignment(Qt::AlignRight | Qt::AlignAbsolute); });
     menu->exec(event->globalPos());
     delete menu;
 }

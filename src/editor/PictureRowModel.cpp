@@ -1,9 +1,11 @@
 #include "editor/PictureRowModel.h"
 
+#include "ui/ResourceIds.h"
 #include "ui/StringTable.h"
 
 PictureRowModel::PictureRowModel(QObject *parent)
-    : QAbstractTableModel(parent), headers_{QStringLiteral("#"), LoadString(137), LoadString(138), LoadString(139)}
+    : QAbstractTableModel(parent), headers_{QStringLiteral("#"), LoadString(kIdsColumnPath), LoadString(kIdsColumnSize),
+               LoadString(kIdsColumnCompileTime)}
 {
 }
 

@@ -4,6 +4,7 @@
 #include "editor/PictureDialogFilter.h"
 #include "editor/PictureRowModel.h"
 #include "ui/DialogUnits.h"
+#include "ui/ResourceIds.h"
 #include "ui/StringTable.h"
 #include "ui/ToolBarResource.h"
 
@@ -27,11 +28,11 @@ struct ButtonSpec {
 
 // The column of buttons, top to bottom; x 253, 24 × 22 dialog units each.
 constexpr ButtonSpec kButtons[] = {
-    {PictureSequenceEditor::kMoveUp, 7, 148, "sequence-up.svg"},
-    {PictureSequenceEditor::kMoveDown, 34, 149, "sequence-down.svg"},
-    {PictureSequenceEditor::kInsert, 87, 150, "sequence-insert.svg"},
-    {PictureSequenceEditor::kDelete, 114, 151, "sequence-remove.svg"},
-    {PictureSequenceEditor::kAppend, 142, 152, "sequence-add.svg"},
+    {PictureSequenceEditor::kMoveUp, 7, kIdsSequenceMoveUp, "sequence-up.svg"},
+    {PictureSequenceEditor::kMoveDown, 34, kIdsSequenceMoveDown, "sequence-down.svg"},
+    {PictureSequenceEditor::kInsert, 87, kIdsSequenceInsert, "sequence-insert.svg"},
+    {PictureSequenceEditor::kDelete, 114, kIdsSequenceDelete, "sequence-remove.svg"},
+    {PictureSequenceEditor::kAppend, 142, kIdsSequenceAppend, "sequence-add.svg"},
 };
 constexpr int kButtonLeft = 253;
 constexpr int kButtonWidth = 24;

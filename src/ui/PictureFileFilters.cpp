@@ -1,5 +1,8 @@
 #include "ui/PictureFileFilters.h"
 
+#include "ui/ResourceIds.h"
+#include "ui/StringTable.h"
+
 #include <QImageReader>
 
 namespace {
@@ -26,15 +29,15 @@ QString AllPicturePatterns()
 const QList<FileDialogFilter> &PictureDialogFilters()
 {
     static const QList<FileDialogFilter> filters{
-        {QStringLiteral("所有图像 (*.bmp;*.jpg;*.gif;*.cur;*.emf;*.ico;*.wmf)"), AllPicturePatterns()},
-        {QStringLiteral("位图文件 (*.bmp)"), QStringLiteral("*.bmp")},
-        {QStringLiteral("JPEG文件 (*.jpg)"), QStringLiteral("*.jpg")},
-        {QStringLiteral("GIF文件 (*.gif)"), QStringLiteral("*.gif")},
-        {QStringLiteral("光标文件 (*.cur)"), QStringLiteral("*.cur")},
-        {QStringLiteral("EMF图像 (*.emf)"), QStringLiteral("*.emf")},
-        {QStringLiteral("图标文件 (*.ico)"), QStringLiteral("*.ico")},
-        {QStringLiteral("WMF图像 (*.wmf)"), QStringLiteral("*.wmf")},
-        {QStringLiteral("所有文件 (*.*)"), QStringLiteral("*.*")},
+        {LoadString(kIdsFilterAllPictures), AllPicturePatterns()},
+        {LoadString(kIdsFilterBmp), QStringLiteral("*.bmp")},
+        {LoadString(kIdsFilterJpeg), QStringLiteral("*.jpg")},
+        {LoadString(kIdsFilterGif), QStringLiteral("*.gif")},
+        {LoadString(kIdsFilterCursor), QStringLiteral("*.cur")},
+        {LoadString(kIdsFilterEmf), QStringLiteral("*.emf")},
+        {LoadString(kIdsFilterIcon), QStringLiteral("*.ico")},
+        {LoadString(kIdsFilterWmf), QStringLiteral("*.wmf")},
+        {LoadString(kIdsFilterAllFiles), QStringLiteral("*.*")},
     };
     return filters;
 }
