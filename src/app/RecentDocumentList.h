@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/TextLimits.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +15,6 @@ public:
     static constexpr int kDefaultCapacity = 5;
     static constexpr int kMinCapacity = 2;
     static constexpr int kMaxCapacity = 16;
-    // A Linux path can be this long; longer texts are cut.
-    static constexpr qsizetype kMaxPathLength = 4095;
 
     static int ClampCapacity(int stored);
 

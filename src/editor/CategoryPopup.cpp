@@ -1,5 +1,6 @@
 #include "editor/CategoryPopup.h"
 
+#include "document/TextLimits.h"
 #include "ui/DialogUnits.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int kMaxInitialText = 255;
 const QRect kWindowUnits(0, 0, 93, 130);
 const QRect kListUnits(7, 7, 79, 115);
 } // namespace
@@ -27,7 +27,7 @@ CategoryPopup::CategoryPopup(QLineEdit *target, const QStringList &categories, Q
     listBox_->setSelectionMode(QAbstractItemView::MultiSelection);
     listBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    list_.Initialise(target ? target->text().left(kMaxInitialText) : QString());
+    list_.Initialise(target ? target->text().left(kMaxCategoryLength) : QString());
     for (qsizetype i = 0; i < list_.Count(); ++i) {
         auto *item = new QListWidgetItem(list_.Text(i), listBox_);
         item->setSelected(list_.IsSelected(i));

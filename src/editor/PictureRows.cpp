@@ -92,7 +92,7 @@ qsizetype AddPictureRows(PictureRows &rows, qsizetype anchor, const QStringList 
 
     qsizetype count = 0;
     for (const QString &path : paths) {
-        if (path.size() > kMaxPicturePathLength)
+        if (path.size() > kMaxPathLength)
             break;
         if (present.contains(path) || !PathFitsBookFile(path))
             continue;
@@ -115,7 +115,7 @@ qsizetype AddPictureRows(PictureRows &rows, qsizetype anchor, const QStringList 
 std::optional<std::uint64_t> LookUpPictureFile(const QString &storedPath)
 {
     const QString path = ExpandPicturePath(storedPath);
-    if (path.isEmpty() || path.size() > kMaxPicturePathLength)
+    if (path.isEmpty() || path.size() > kMaxPathLength)
         return std::nullopt;
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)

@@ -52,7 +52,7 @@ bool PathFitsBookFile(const QString &path);
 // position (so files A, B, C stand as C, B, A), skipping paths that already
 // stand in column 1 (compared with case: two such paths are two files here),
 // paths a book cannot carry and files `lookUp` does not find. The first path
-// longer than kMaxPicturePathLength ends the enumeration. Renumbers, and
+// longer than kMaxPathLength ends the enumeration. Renumbers, and
 // leaves exactly the new rows selected. Returns how many were added.
 using FileLookUp = std::function<std::optional<std::uint64_t>(const QString &path)>;
 qsizetype AddPictureRows(PictureRows &rows, qsizetype anchor, const QStringList &paths, const QString &compileTime,

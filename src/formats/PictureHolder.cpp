@@ -15,7 +15,7 @@ bool PictureHolder::LoadFromFile(const QString &path)
     if (path.isNull())
         return false;
     picture_.reset();
-    if (path.isEmpty() || path.size() > kMaxPicturePathLength)
+    if (path.isEmpty() || path.size() > kMaxPathLength)
         return false;
     const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
     // An empty file never reaches a decoder.

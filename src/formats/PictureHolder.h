@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/TextLimits.h"
 #include "formats/DecodedPicture.h"
 
 #include <QByteArray>
@@ -14,8 +15,6 @@ class QPainter;
 
 // Picture files larger than this are refused before anything is read.
 inline constexpr qint64 kMaxPictureFileBytes = 1024ll * 1024 * 1024;
-// Longest path the callers can name (Linux's PATH_MAX less its terminator).
-inline constexpr int kMaxPicturePathLength = 4095;
 
 // One decoded picture with its natural size, for the cover box, the picture
 // sequence's checks and vellora-book (the reader's pages go through the

@@ -5,14 +5,9 @@
 #include "document/ParseNumber.h"
 #include "document/PicturePath.h"
 #include "document/ReadingStateFile.h"
+#include "document/TextLimits.h"
 #include "viewer/PageView.h"
 #include "viewer/ReadingParametersDialog.h"
-
-namespace {
-// Linux's PATH_MAX less its terminating zero: a longer path names no file.
-constexpr qsizetype kMaxPicturePathChars = 4095;
-constexpr qsizetype kPageBoxMaxChars = 255;
-} // namespace
 
 BookReader::BookReader(QObject *parent) : QObject(parent)
 {
@@ -49,7 +44,7 @@ void BookReader::ShowPage(int page)
     if (!view_)
         return;
     QString path = ExpandPicturePath(book_->pictures.at(page).path);
-    if (path.size() > kMaxPicturePathChars)
+    if (path.size() > kMaxPathLength)
         path.clear();
     view_->ShowPicture(path);
 }
@@ -67,7 +62,7 @@ void BookReader::TellViewWhatComesNext()
         if (page == currentPage_)
             continue;
         const QString path = ExpandPicturePath(book_->pictures.at(page).path);
-        if (path.size() <= kMaxPicturePathChars && !paths.contains(path))
+        if (path.size() <= kMaxPathLength && !paths.contains(path))
             paths.append(path);
     }
     view_->ExpectPictures(paths);
@@ -139,7 +134,7 @@ void BookReader::OnRedisplay(QStringView typedZoom, QStringView typedPage)
         view_->ApplyTypedZoom(typedZoom);
     if (!book_)
         return;
-    const std::optional<int> page = TypedPageTarget(typedPage.left(kPageBoxMaxChars), currentPage_, PageCount());
+    const std::optional<int> page = TypedPageTarget(typedPage.left(kMaxLineBoxLength), currentPage_, PageCount());
     if (!page)
         return;
     currentPage_ = *page;
@@ -159,9 +154,9 @@ bool BookReader::OnReadingParameters(QWidget *owner)
 
 void BookReader::ApplyReadingParameters(QStringView stepText, QStringView speedText, bool border, bool centre)
 {
-    if (const std::optional<std::int32_t> step = ParseNumber(stepText.left(kPageBoxMaxChars)))
+    if (const std::optional<std::int32_t> step = ParseNumber(stepText.left(kMaxLineBoxLength)))
         step_ = *step;
-    if (const std::optional<std::int32_t> speed = ParseNumber(speedText.left(kPageBoxMaxChars)))
+    if (const std::optional<std::int32_t> speed = ParseNumber(speedText.left(kMaxLineBoxLength)))
         speed_ = *speed;
     if (view_)
         view_->SetBorderAndCentre(border, centre);

@@ -2,13 +2,10 @@
 
 #include "document/BookDocument.h"
 #include "document/ParseNumber.h"
+#include "document/TextLimits.h"
 
 #include <algorithm>
 #include <limits>
-
-namespace {
-constexpr int kPageBoxMaxChars = 255;
-}
 
 int UsablePageCount(const BookDocument &book)
 {
@@ -41,7 +38,7 @@ int NormalisedPage(int current, int pageCount) { return current < 0 || current >
 
 std::optional<int> TypedPageTarget(QStringView typed, int current, int pageCount)
 {
-    const std::optional<std::int32_t> number = ParseNumber(typed.left(kPageBoxMaxChars));
+    const std::optional<std::int32_t> number = ParseNumber(typed.left(kMaxLineBoxLength));
     if (!number)
         return std::nullopt;
     const std::int64_t page = std::int64_t(*number) - 1;

@@ -1,5 +1,6 @@
 #include "viewer/PictureView.h"
 
+#include "document/TextLimits.h"
 #include "formats/ScreenDpi.h"
 #include "viewer/PagePainting.h"
 
@@ -11,8 +12,6 @@
 #include <QWheelEvent>
 
 namespace {
-constexpr qsizetype kZoomBoxMaxChars = 255;
-
 QRect ToQRect(const PictureRect &r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 } // namespace
 
@@ -132,7 +131,7 @@ void PictureView::ExpectPictures(const QStringList &paths)
 
 void PictureView::ApplyTypedZoom(QStringView typed)
 {
-    zs_.ApplyTypedZoom(typed.left(kZoomBoxMaxChars));
+    zs_.ApplyTypedZoom(typed.left(kMaxLineBoxLength));
     AfterChange();
 }
 

@@ -1,14 +1,13 @@
 #include "viewer/ZoomScrollModel.h"
 
 #include "document/ParseNumber.h"
+#include "document/TextLimits.h"
 #include "viewer/SaturatingMath.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
-
-constexpr int kZoomBoxMaxChars = 255;
 
 int LineStepFor(int scaled) { return std::max(1, scaled / 100); }
 int PageStepFor(int scaled) { return std::max(1, scaled / 10); }
@@ -316,7 +315,7 @@ void ZoomScrollModel::Wheel(int delta, bool vertical)
 
 void ZoomScrollModel::ApplyTypedZoom(QStringView typed)
 {
-    const std::optional<std::int32_t> number = ParseNumber(typed.left(kZoomBoxMaxChars));
+    const std::optional<std::int32_t> number = ParseNumber(typed.left(kMaxLineBoxLength));
     if (!number)
         return;
     float v = float(double(*number) / 100.0);

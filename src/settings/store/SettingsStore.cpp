@@ -3,6 +3,7 @@
 #include "document/AppDirectories.h"
 #include "document/AtomicFileWrite.h"
 #include "document/FileIo.h"
+#include "document/TextLimits.h"
 
 #include <QFile>
 
@@ -14,10 +15,6 @@
 namespace {
 // A settings file is a few kilobytes; refuse to parse anything absurd.
 constexpr qint64 kMaxSettingsFileBytes = 16ll * 1024 * 1024;
-
-constexpr qsizetype kDefaultPathLimit = 511;
-constexpr qsizetype kCategoryLimit = 255;
-constexpr qsizetype kRecentDocumentLimit = 4095;
 
 enum class LoadResult { Loaded, Missing, Unreadable };
 
@@ -62,13 +59,13 @@ QString SettingsFilePath() { return DataDirectory() + QStringLiteral("Vellora.in
 qsizetype MaxSettingTextLength(const QString &section, const QString &key)
 {
     if (section.compare(QLatin1String("Default Path"), Qt::CaseInsensitive) == 0)
-        return kDefaultPathLimit;
+        return kMaxDefaultPathLength;
     if (section.compare(QLatin1String("Frequent Category"), Qt::CaseInsensitive) == 0)
-        return kCategoryLimit;
+        return kMaxCategoryLength;
     if (section.compare(QLatin1String("Recent Document List"), Qt::CaseInsensitive) == 0
         && key.startsWith(QLatin1String("Document"), Qt::CaseInsensitive)
         && key.compare(QLatin1String("DocumentCount"), Qt::CaseInsensitive) != 0)
-        return kRecentDocumentLimit;
+        return kMaxPathLength;
     return -1;
 }
 
