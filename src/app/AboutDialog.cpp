@@ -1,4 +1,6 @@
 #include "app/AboutDialog.h"
+#include "ui/StringTable.h"
+#include "ui/ResourceIds.h"
 
 #include "ui/DialogUnits.h"
 #include "ui/FixedDialog.h"
@@ -29,7 +31,7 @@ QLabel *PlainLabel(const QString &text, QWidget *parent)
 AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
 {
     setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
-    setWindowTitle(QStringLiteral("关于 电子画册Vellora"));
+    setWindowTitle(LoadString(kIdsAboutCaption));
     const DialogBaseUnits base = DialogBaseUnitsOf(font());
 
     auto *outer = new QVBoxLayout(this);
@@ -37,7 +39,7 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
                               DialogYToPixels(7, base));
     outer->setSpacing(DialogYToPixels(8, base));
 
-    auto *group = new QGroupBox(QStringLiteral("程序"), this);
+    auto *group = new QGroupBox(LoadString(kIdsAboutProgram), this);
     auto *grid = new QGridLayout(group);
     grid->setContentsMargins(DialogXToPixels(9, base), DialogYToPixels(8, base), DialogXToPixels(8, base),
                              DialogYToPixels(8, base));
@@ -47,12 +49,12 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
     grid->setColumnMinimumWidth(0, DialogXToPixels(12, base));
     grid->setColumnStretch(1, 1);
 
-    grid->addWidget(PlainLabel(QStringLiteral(" 名称:  电子画册Vellora V1.0"), group), 0, 0, 1, 2);
-    grid->addWidget(PlainLabel(QStringLiteral(" 描述:"), group), 1, 0, 1, 2);
-    QLabel *description = PlainLabel(QStringLiteral("Vellora 是一个以画册形式编译和查阅图片集的应用程序."), group);
+    grid->addWidget(PlainLabel(LoadString(kIdsAboutName), group), 0, 0, 1, 2);
+    grid->addWidget(PlainLabel(LoadString(kIdsAboutDescriptionHeading), group), 1, 0, 1, 2);
+    QLabel *description = PlainLabel(LoadString(kIdsAboutDescription), group);
     description->setWordWrap(true);
     grid->addWidget(description, 2, 1, 1, 2);
-    grid->addWidget(PlainLabel(QStringLiteral("联系:"), group), 3, 0, 1, 2);
+    grid->addWidget(PlainLabel(LoadString(kIdsAboutContact), group), 3, 0, 1, 2);
     grid->addWidget(PlainLabel(QStringLiteral("support@vellora.example"), group), 4, 1, 1, 2);
     grid->setRowStretch(5, 1);
     // Room under the name, and three lines for the description, as the box
@@ -66,7 +68,7 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
     grid->addWidget(icon, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignTop);
     outer->addWidget(group, 1);
 
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    auto *ok = new QPushButton(LoadString(kIdsButtonOk), this);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     ok->setMinimumSize(DialogSizeToPixels(QSize(56, 16), base));

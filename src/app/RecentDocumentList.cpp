@@ -1,4 +1,5 @@
 #include "app/RecentDocumentList.h"
+#include "document/TextLimits.h"
 
 #include "settings/store/SettingsStore.h"
 
@@ -15,7 +16,7 @@ QStringList StoredEntries(int capacity)
 {
     QStringList entries;
     for (int n = capacity; n >= 1; --n)
-        entries.append(ReadSettingText(kSection, EntryKey(n), QString()).left(RecentDocumentList::kMaxPathLength));
+        entries.append(ReadSettingText(kSection, EntryKey(n), QString()).left(kMaxPathLength));
     return entries;
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "editor/BookInfoForm.h"
+#include "document/TextLimits.h"
 
 #include "editor/CategoryChooser.h"
 #include "editor/CoverBox.h"
@@ -27,18 +28,15 @@
 
 namespace {
 
-// The book file's limit for its one-line texts.
-constexpr qsizetype kMaxFieldLength = 255;
-
 // The first 255 code units, one fewer when the cut would split a character
 // into half a surrogate pair (which no file reader could make sense of).
 QString CutField(QString text)
 {
     text.remove(QLatin1Char('\r'));
     text.remove(QLatin1Char('\n'));
-    if (text.size() <= kMaxFieldLength)
+    if (text.size() <= kMaxTitleLength)
         return text;
-    qsizetype length = kMaxFieldLength;
+    qsizetype length = kMaxTitleLength;
     if (text.at(length - 1).isHighSurrogate())
         --length;
     return text.left(length);
@@ -106,11 +104,11 @@ void BookInfoForm::BuildControls()
     auto *fields = new QGridLayout;
     fields->setHorizontalSpacing(DialogXToPixels(4, base));
     fields->setVerticalSpacing(DialogYToPixels(3, base));
-    fields->addWidget(makeLabel(QStringLiteral("标题:")), 0, 0);
+    fields->addWidget(makeLabel(LoadString(kIdsFormTitle)), 0, 0);
     fields->addWidget(title_ = makeEdit(kTitleId), 0, 1);
-    fields->addWidget(makeLabel(QStringLiteral("作者:")), 1, 0);
+    fields->addWidget(makeLabel(LoadString(kIdsFormAuthor)), 1, 0);
     fields->addWidget(author_ = makeEdit(kAuthorId), 1, 1);
-    fields->addWidget(makeLabel(QStringLiteral("类别:")), 2, 0);
+    fields->addWidget(makeLabel(LoadString(kIdsFormCategory)), 2, 0);
     auto *categoryRow = new QHBoxLayout;
     categoryRow->setSpacing(DialogXToPixels(1, base));
     categoryRow->addWidget(category_ = makeEdit(kCategoryId), 1);
@@ -126,7 +124,7 @@ void BookInfoForm::BuildControls()
     addControl(kCategoryButtonId, categoryButton_);
     categoryRow->addWidget(categoryButton_);
     fields->addLayout(categoryRow, 2, 1);
-    fields->addWidget(makeLabel(QStringLiteral("总计:")), 3, 0);
+    fields->addWidget(makeLabel(LoadString(kIdsFormCount)), 3, 0);
     auto *countRow = new QHBoxLayout;
     countRow->setSpacing(DialogXToPixels(5, base));
     count_ = new QLabel(QStringLiteral("3000"), page_);
@@ -134,7 +132,7 @@ void BookInfoForm::BuildControls()
     count_->setMinimumWidth(DialogXToPixels(71, base));
     addControl(kCountId, count_);
     countRow->addWidget(count_);
-    countRow->addWidget(new QLabel(QStringLiteral("幅图片"), page_));
+    countRow->addWidget(new QLabel(LoadString(kIdsFormCountUnit), page_));
     countRow->addStretch(1);
     fields->addLayout(countRow, 3, 1);
     fields->setColumnStretch(1, 1);
@@ -151,7 +149,7 @@ void BookInfoForm::BuildControls()
     coverColumn->addWidget(thumb_);
     auto *rateRow = new QHBoxLayout;
     rateRow->setSpacing(0);
-    rateLabel_ = new QLabel(QStringLiteral("喜好:"), page_);
+    rateLabel_ = new QLabel(LoadString(kIdsFormRate), page_);
     rateLabel_->setMinimumWidth(DialogXToPixels(20, base));
     addControl(kRateLabelId, rateLabel_);
     rateRow->addWidget(rateLabel_);
@@ -184,9 +182,9 @@ void BookInfoForm::BuildControls()
 void BookInfoForm::BuildPages()
 {
     intro_ = new IntroductionEditor(tabs_);
-    tabs_->AddPage(LoadString(140), intro_, true);
+    tabs_->AddPage(LoadString(kIdsPageIntro), intro_, true);
     index_ = new PictureSequenceEditor(tabs_);
-    tabs_->AddPage(LoadString(141), index_, false);
+    tabs_->AddPage(LoadString(kIdsPagePictures), index_, false);
 }
 
 void BookInfoForm::resizeEvent(QResizeEvent *event)

@@ -1,4 +1,6 @@
 #include "ui/ReadingParametersLayout.h"
+#include "ui/StringTable.h"
+#include "ui/ResourceIds.h"
 
 #include "ui/DialogUnits.h"
 #include "ui/NumberEdit.h"
@@ -36,8 +38,8 @@ ReadingParametersControls BuildReadingParameters(QWidget &host, ReadingParameter
     ReadingParametersControls c;
     c.step = MakeNumberEdit(host, kReadingStepEdit);
     c.speed = MakeNumberEdit(host, kReadingSpeedEdit);
-    c.border = MakeCheck(host, QStringLiteral("显示边框"), kReadingBorderCheck);
-    c.centre = MakeCheck(host, QStringLiteral("居中显示"), kReadingCentreCheck);
+    c.border = MakeCheck(host, LoadString(kIdsReadingBorder), kReadingBorderCheck);
+    c.centre = MakeCheck(host, LoadString(kIdsReadingCentre), kReadingCentreCheck);
 
     const DialogBaseUnits base = DialogBaseUnitsOf(host.font());
     auto *outer = new QVBoxLayout(&host);
@@ -49,19 +51,19 @@ ReadingParametersControls BuildReadingParameters(QWidget &host, ReadingParameter
     rows->setContentsMargins(DialogXToPixels(2, base), 0, 0, 0);
     rows->setVerticalSpacing(DialogYToPixels(3, base));
     const struct {
-        const char16_t *label;
+        StringId label;
         NumberEdit *edit;
-        const char16_t *unit;
-    } numberRows[] = {{u"跳步页数:", c.step, u"页"}, {u"浏览速率:", c.speed, u"秒/页"}};
+        StringId unit;
+    } numberRows[] = {{kIdsReadingStep, c.step, kIdsReadingStepUnit}, {kIdsReadingSpeed, c.speed, kIdsReadingSpeedUnit}};
     int row = 0;
     for (const auto &r : numberRows) {
-        auto *label = new QLabel(QString::fromUtf16(r.label), &host);
+        auto *label = new QLabel(LoadString(r.label), &host);
         label->setBuddy(r.edit);
         rows->addWidget(label, row, 0);
         // The boxes keep the width they always had, in the font's own units.
         r.edit->setMinimumWidth(DialogXToPixels(56, base));
         rows->addWidget(r.edit, row, 1);
-        rows->addWidget(new QLabel(QString::fromUtf16(r.unit), &host), row, 2);
+        rows->addWidget(new QLabel(LoadString(r.unit), &host), row, 2);
         ++row;
     }
     rows->setColumnStretch(3, 1);
@@ -84,8 +86,8 @@ ReadingParametersControls BuildReadingParameters(QWidget &host, ReadingParameter
     outer->addStretch(1);
 
     if (buttons == ReadingParametersButtons::OkCancel) {
-        c.ok = new QPushButton(QStringLiteral("确定"), &host);
-        c.cancel = new QPushButton(QStringLiteral("取消"), &host);
+        c.ok = new QPushButton(LoadString(kIdsButtonOk), &host);
+        c.cancel = new QPushButton(LoadString(kIdsButtonCancel), &host);
         auto *row = new QHBoxLayout;
         row->addStretch(1);
         for (QPushButton *button : {c.ok, c.cancel}) {

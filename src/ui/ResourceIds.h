@@ -80,6 +80,13 @@ enum StringId : int {
     kIdsPathsBooks = 441,
     kIdsPathsPictures = 442,
     kIdsPathsFavorites = 443,
+    // The about box.
+    kIdsAboutCaption = 444,
+    kIdsAboutProgram = 445,
+    kIdsAboutName = 446,
+    kIdsAboutDescriptionHeading = 447,
+    kIdsAboutDescription = 448,
+    kIdsAboutContact = 449,
     // Tool tips of the form's category button and cover box, by control id.
     kIdsCategoryButtonTip = 1005,
     kIdsCoverBoxTip = 1010,

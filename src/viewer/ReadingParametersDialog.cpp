@@ -1,4 +1,7 @@
 #include "viewer/ReadingParametersDialog.h"
+#include "ui/StringTable.h"
+#include "ui/ResourceIds.h"
+#include "document/TextLimits.h"
 
 #include "ui/DialogUnits.h"
 #include "ui/FixedDialog.h"
@@ -9,13 +12,9 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-namespace {
-constexpr int kMaxTextChars = 255;
-} // namespace
-
 ReadingParametersDialog::ReadingParametersDialog(QWidget *owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("自动浏览参数"));
+    setWindowTitle(LoadString(kIdsReadingCaption));
     const ReadingParametersControls controls = BuildReadingParameters(*this, ReadingParametersButtons::OkCancel);
     // The dialog keeps the size it always had in units of its font, and grows
     // only when a larger font needs more.
@@ -28,7 +27,7 @@ ReadingParametersDialog::ReadingParametersDialog(QWidget *owner) : QDialog(owner
     // Pasted text is held to digits as well: only typing is filtered by the
     // boxes themselves.
     for (QLineEdit *edit : {step_, speed_}) {
-        edit->setMaxLength(kMaxTextChars);
+        edit->setMaxLength(kMaxLineBoxLength);
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     }
     controls.ok->setDefault(true);

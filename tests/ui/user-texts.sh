@@ -8,19 +8,9 @@ set -u
 mode=$1
 src=$2
 
-# Forms whose layout is being redone: their texts are in the table already
-# and they take them from there once the new layout lands. Empty this list
-# then; it only ever shrinks.
-not_yet=(editor/BookInfoForm.cpp editor/FormTemplate.h settings/dialogs/PathSettingsPage.cpp
-         settings/dialogs/ReadingSettingsPage.cpp settings/dialogs/SettingsSheet.cpp
-         viewer/ReadingParametersDialog.cpp)
-
 sources() {
     local file
     find "$src" \( -name '*.cpp' -o -name '*.h' \) | sort | while read -r file; do
-        for skip in "${not_yet[@]}"; do
-            [ "$file" = "$src/$skip" ] && continue 2
-        done
         echo "$file"
     done
 }

@@ -1,4 +1,7 @@
 #include "settings/dialogs/PathSettingsPage.h"
+#include "ui/StringTable.h"
+#include "ui/ResourceIds.h"
+#include "document/TextLimits.h"
 
 #include "ui/DialogUnits.h"
 
@@ -15,17 +18,14 @@ namespace {
 constexpr int kPageWidth = 200;
 constexpr int kPageHeight = 129;
 
-// The longest text the page takes from one of its boxes.
-constexpr int kMaxPageTextLength = 255;
-
 struct PathRow {
-    const char16_t *label;
+    StringId label;
     int editId, buttonId;
 };
 constexpr PathRow kRows[] = {
-    {u"画册目录:", PathSettingsPage::kBookEdit, PathSettingsPage::kBookBrowse},
-    {u"图库目录:", PathSettingsPage::kPictureEdit, PathSettingsPage::kPictureBrowse},
-    {u"我的收藏:", PathSettingsPage::kFavoritesEdit, PathSettingsPage::kFavoritesBrowse},
+    {kIdsPathsBooks, PathSettingsPage::kBookEdit, PathSettingsPage::kBookBrowse},
+    {kIdsPathsPictures, PathSettingsPage::kPictureEdit, PathSettingsPage::kPictureBrowse},
+    {kIdsPathsFavorites, PathSettingsPage::kFavoritesEdit, PathSettingsPage::kFavoritesBrowse},
 };
 } // namespace
 
@@ -43,7 +43,7 @@ QString BrowseForFolder(const QString &start)
 
 PathSettingsPage::PathSettingsPage(QWidget *parent) : QWidget(parent), browser_(&BrowseForFolder)
 {
-    setWindowTitle(QStringLiteral("默认路径"));
+    setWindowTitle(LoadString(kIdsPathsCaption));
     setMinimumSize(DialogSizeToPixels(QSize(kPageWidth, kPageHeight), DialogBaseUnitsOf(font())));
 }
 
@@ -66,7 +66,7 @@ void PathSettingsPage::Create()
     for (const PathRow &row : kRows) {
         if (row.editId != kBookEdit)
             layout->addSpacing(DialogYToPixels(2, base));
-        layout->addWidget(new QLabel(QString::fromUtf16(row.label), this));
+        layout->addWidget(new QLabel(LoadString(row.label), this));
         auto *line = new QHBoxLayout;
         line->setSpacing(DialogXToPixels(2, base));
         auto *edit = new QLineEdit(this);
@@ -132,6 +132,6 @@ void PathSettingsPage::SavePathSettings() const
 {
     if (!created_)
         return;
-    WriteDefaultPathSettings({book_->text().left(kMaxPageTextLength), picture_->text().left(kMaxPageTextLength),
-                              favorites_->text().left(kMaxPageTextLength)});
+    WriteDefaultPathSettings({book_->text().left(kMaxLineBoxLength), picture_->text().left(kMaxLineBoxLength),
+                              favorites_->text().left(kMaxLineBoxLength)});
 }

@@ -1,4 +1,7 @@
 #include "settings/dialogs/ReadingSettingsPage.h"
+#include "ui/StringTable.h"
+#include "ui/ResourceIds.h"
+#include "document/TextLimits.h"
 
 #include "ui/DialogUnits.h"
 #include "ui/NumberEdit.h"
@@ -6,14 +9,10 @@
 
 #include <QCheckBox>
 
-namespace {
-// The longest text the page takes from one of its boxes.
-constexpr int kMaxPageTextLength = 255;
-} // namespace
 
 ReadingSettingsPage::ReadingSettingsPage(QWidget *parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("自动浏览参数"));
+    setWindowTitle(LoadString(kIdsReadingCaption));
     setMinimumSize(DialogSizeToPixels(kReadingParametersSize, DialogBaseUnitsOf(font())));
 }
 
@@ -47,6 +46,6 @@ void ReadingSettingsPage::SaveReadSettings() const
 {
     if (!created_)
         return;
-    WriteReadModeSettings(border_->isChecked(), centre_->isChecked(), speed_->text().left(kMaxPageTextLength),
-                          step_->text().left(kMaxPageTextLength));
+    WriteReadModeSettings(border_->isChecked(), centre_->isChecked(), speed_->text().left(kMaxLineBoxLength),
+                          step_->text().left(kMaxLineBoxLength));
 }

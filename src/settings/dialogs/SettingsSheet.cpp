@@ -25,8 +25,8 @@ SettingsSheet::SettingsSheet(QWidget *owner) : QDialog(owner)
     layout->addWidget(tabs_);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(LoadString(kIdsButtonOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(LoadString(kIdsButtonCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SettingsSheet::reject);
     layout->addWidget(buttons);
