@@ -133,9 +133,12 @@ private:
     bool OnFileSaveAs();
     void OnRecentDocument(int position);
     void OnFileExit();
-    // The form's book becomes the saved book and is written; on failure the
-    // saved book is put back and the user is told.
-    bool SaveFormBookTo(const QString &path);
+    // The form's gathered book becomes the saved book and is written; on
+    // failure the saved book is put back and the user is told.
+    bool SaveFormBookTo(const QString &path, BookDocument gathered);
+    // The book at the path is the one on screen: its path, the recent list
+    // (in the menu and the settings file) and the caption say so.
+    void BecomeCurrentBook(const QString &path, const QString &captionName);
     // Open and the recent documents keep the form's changes by saving them
     // without a question; false: they are not on disk and the user was told.
     bool SaveChangesBeforeOpening();

@@ -12,6 +12,8 @@
 #include "ui/ResourceIds.h"
 
 #include <QCloseEvent>
+
+#include <utility>
 #include <QFileInfo>
 
 namespace {
@@ -70,7 +72,6 @@ bool MainWindow::LoadBook(const QString &path)
     if (!ReadBookFile(path, book))
         return false;
     readerPort_->StopAutoBrowse();
-    SetWindowTitle(path);
     form_->FillFromBook(book);
     savedBook_ = std::move(book);
     readerPort_->SetBook(&savedBook_);
@@ -84,19 +85,12 @@ bool MainWindow::LoadBook(const QString &path)
 bool MainWindow::SaveBookTo(const QString &path)
 {
     const BusyScope busy(*form_, *fileUi_);
-    if (!WriteBookFile(path, savedBook_))
-        return false;
-    recent_.Add(path);
-    RecentListChanged();
-    WriteRecentList();
-    SetWindowTitle(path);
-    return true;
+    return WriteBookFile(path, savedBook_);
 }
 
-bool MainWindow::SaveFormBookTo(const QString &path)
+bool MainWindow::SaveFormBookTo(const QString &path, BookDocument gathered)
 {
-    BookDocument previous = savedBook_;
-    savedBook_ = form_->CollectBook();
+    BookDocument previous = std::exchange(savedBook_, std::move(gathered));
     readerPort_->SetBook(&savedBook_);
     if (SaveBookTo(path))
         return true;
@@ -114,6 +108,15 @@ void MainWindow::SaveReadingStateOfBook()
     // could never be read again and would only pile up in the data folder.
     if (readerPort_->HasBook() && !currentPath_.isEmpty())
         readerPort_->SaveReadingState();
+}
+
+void MainWindow::BecomeCurrentBook(const QString &path, const QString &captionName)
+{
+    currentPath_ = path;
+    recent_.Add(path); // an entry already listed moves to the top
+    RecentListChanged();
+    WriteRecentList();
+    SetWindowTitle(captionName);
 }
 
 void MainWindow::RecentListChanged() { RebuildRecentFilesMenu(recentMenu_, recent_.MostRecentFirst(), *commands_); }
@@ -176,10 +179,7 @@ void MainWindow::OnFileOpen()
         fileUi_->ShowMessage(kIdsCannotOpenFile, QMessageBox::Ok);
         return;
     }
-    recent_.Add(path);
-    RecentListChanged();
-    WriteRecentList();
-    currentPath_ = path;
+    BecomeCurrentBook(path, path);
     ShowReadingBar(true);
 }
 
@@ -191,9 +191,13 @@ bool MainWindow::OnFileSave()
     }
     if (currentPath_.isEmpty())
         return OnFileSaveAs();
-    if (!BooksDiffer())
+    BookDocument gathered = form_->CollectBook();
+    if (!::BooksDiffer(gathered, savedBook_))
         return true;
-    return SaveFormBookTo(currentPath_);
+    if (!SaveFormBookTo(currentPath_, std::move(gathered)))
+        return false;
+    BecomeCurrentBook(currentPath_, currentPath_);
+    return true;
 }
 
 bool MainWindow::OnFileSaveAs()
@@ -209,10 +213,9 @@ bool MainWindow::OnFileSaveAs()
     }
     // A failed write leaves the current path, caption and list as they were:
     // they would otherwise name a file that does not hold this book.
-    if (!SaveFormBookTo(path))
+    if (!SaveFormBookTo(path, form_->CollectBook()))
         return false;
-    currentPath_ = path;
-    SetWindowTitle(DisplayName(path));
+    BecomeCurrentBook(path, DisplayName(path));
     return true;
 }
 
@@ -228,21 +231,14 @@ void MainWindow::OnRecentDocument(int position)
     // Opening another book must not throw away the edits of this one.
     if (!SaveChangesBeforeOpening())
         return;
-    // That save may have moved the entry, or pushed it out of a full list.
-    const int entry = recent_.Entries().indexOf(path);
     if (LoadBook(path)) {
-        if (entry >= 0)
-            recent_.MoveToTop(entry);
-        else
-            recent_.Add(path);
-        RecentListChanged();
-        currentPath_ = path;
-        SetWindowTitle(DisplayName(path));
-    } else {
-        recent_.Remove(entry);
-        RecentListChanged();
-        fileUi_->ShowMessage(kIdsCannotOpenFile, QMessageBox::Ok);
+        BecomeCurrentBook(path, DisplayName(path));
+        return;
     }
+    // That save may have moved the entry, or pushed it out of a full list.
+    recent_.Remove(recent_.Entries().indexOf(path));
+    RecentListChanged();
+    fileUi_->ShowMessage(kIdsCannotOpenFile, QMessageBox::Ok);
     WriteRecentList();
 }
 

@@ -73,14 +73,6 @@ void RecentDocumentList::Add(const QString &path)
     Raise(entry);
 }
 
-void RecentDocumentList::MoveToTop(int index)
-{
-    if (index < 0 || index >= Count())
-        return;
-    entries_.append(entries_.takeAt(index));
-    Raise(entries_.last());
-}
-
 void RecentDocumentList::Remove(int index)
 {
     if (index < 0 || index >= Count())

@@ -36,7 +36,6 @@ public:
     // Removes an entry equal to the path (letter case counts: two such paths
     // are two files here), drops the oldest entry when full, appends the path.
     void Add(const QString &path);
-    void MoveToTop(int index);
     void Remove(int index);
 
     int Capacity() const { return capacity_; }

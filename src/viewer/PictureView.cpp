@@ -66,26 +66,11 @@ bool PictureView::LoadPicture(const QString &path)
     picture_ = cache_.Obtain(RequestFor(path));
     if (!picture_) {
         zs_.PictureLost();
-        AfterChange();
         return false;
     }
     picturePath_ = path;
     zs_.PictureLoaded({picture_->pixelSize.width(), picture_->pixelSize.height()});
-    // Load and layout are followed by a zoom, which settles the scale; only
-    // then does it show whether the decoded pixels suffice.
-    SyncScrollBars();
-    viewport()->update();
-    Announce();
     return true;
-}
-
-float PictureView::LayoutPicture()
-{
-    const float scale = zs_.LayoutPicture();
-    SyncScrollBars();
-    viewport()->update();
-    Announce();
-    return scale;
 }
 
 void PictureView::ZoomTo(float scale)
@@ -110,8 +95,12 @@ void PictureView::ResetScale() { zs_.SetScale(1.0f); }
 
 void PictureView::ShowPicture(const QString &path)
 {
+    // Load, layout and zoom settle the page before anything is written: the
+    // scroll bars, the boxes and the resolution check see it once, as it
+    // ends up.
     LoadPicture(path);
-    ZoomKeepingCentre(LayoutPicture());
+    zs_.ZoomKeepingCentre(zs_.LayoutPicture());
+    AfterChange();
 }
 
 void PictureView::ShowNoPicture()

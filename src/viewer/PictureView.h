@@ -26,10 +26,6 @@ public:
 
     void SetMinimumScale(float scale) { zs_.SetMinimumScale(scale); }
 
-    // Loads a picture and resets the scroll extent; false (view emptied,
-    // scroll bars reset, the zoom kept) when it does not load.
-    bool LoadPicture(const QString &path);
-    float LayoutPicture();
     void ZoomTo(float scale);
     void ZoomKeepingCentre(float scale);
     // Announces the scale again (scaleChanged), as the zoom box must show it.
@@ -75,6 +71,10 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Loads a picture into the arithmetic and resets its extent; false (no
+    // picture, the zoom kept) when it does not load. Nothing is written to
+    // the screen until the caller's AfterChange.
+    bool LoadPicture(const QString &path);
     DecodeRequest RequestFor(const QString &path, bool fullResolution = false) const;
     void ReadWheelSettings();
     void OnScrollAction(Qt::Orientation orientation, int action);
