@@ -1,0 +1,212 @@
+// vellora-book export and the export behind the program's menu: what a PDF
+// reader finds in the file (pages, their sizes, text, pictures, title and
+// author), and that a cancelled or failed export leaves no file behind.
+
+#include "document/Base64Text.h"
+#include "editor/CoverCodec.h"
+#include "export/BookPdfExport.h"
+
+#include "BookTool.h"
+#include "FullDisk.h"
+#include "PictureFixtures.h"
+#include "TestApplication.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+static auto *const g_app = testing::AddGlobalTestEnvironment(new TestApplicationEnvironment);
+
+QString Poppler(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// What a reader of the PDF sees. Text is compared in compatibility form:
+// the CJK font maps many characters and their radical twins to one glyph,
+// and Qt's PDF writer names such a glyph by its radical (片 comes out as
+// the Kangxi radical, which the compatibility form turns back; 页 as a
+// supplement radical, which it does not: the texts here avoid those).
+struct PdfFacts {
+    QString title, author;
+    QStringList pageSizes; // "595 x 842" per page, in points
+    QString text;
+    QList<int> imagesPerPage;
+};
+
+PdfFacts ReadPdf(const QString &pdf)
+{
+    PdfFacts facts;
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                             QStringLiteral("9999"), pdf});
+    const QRegularExpression field(QStringLiteral("^(Title|Author|Page +\\d+ size):\\s*(.*?)(?: pts.*)?$"),
+                                   QRegularExpression::MultilineOption);
+    for (auto m = field.globalMatch(info); m.hasNext();) {
+        const auto match = m.next();
+        if (match.captured(1) == QLatin1String("Title"))
+            facts.title = match.captured(2);
+        else if (match.captured(1) == QLatin1String("Author"))
+            facts.author = match.captured(2);
+        else
+            facts.pageSizes << match.captured(2);
+    }
+    facts.text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
+                     .normalized(QString::NormalizationForm_KC);
+    for (int page = 1; page <= facts.pageSizes.size(); ++page) {
+        const QString list = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(page),
+                                                                 QStringLiteral("-l"), QString::number(page), pdf});
+        facts.imagesPerPage << int(list.count(QLatin1Char('\n'))) - 2; // less the two heading lines
+    }
+    return facts;
+}
+
+// A book of three pictures: a 400 × 300 bitmap, a Windows metafile and a
+// file that is gone, with a cover and a red, centred introduction.
+QString MakeBook(const ScratchDir &dir)
+{
+    BookDocument book = BookDocument::MakeNew();
+    book.title = QStringLiteral("星空画册");
+    book.author = QStringLiteral("李明");
+    book.category = QStringLiteral("童话");
+    book.rating = 3;
+    book.cover = CoverTextFromBitmap(fixtures::Solid(60, 40, Qt::darkGreen));
+    book.intro = EncodeBase64Text("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+                                  "\\qc\\cf1\\fs96 Once upon a time\\par}");
+    for (const QString &path : {Write(dir, QStringLiteral("page.bmp"), fixtures::Encode(fixtures::TwoHalves(400, 300), "bmp")),
+                                Metafile("wmf_lo_shapes.wmf"), dir.FilePath(QStringLiteral("gone 图画.png"))})
+        book.pictures.append(PictureEntry(path, QStringLiteral("2026-12-7 5:00"), 0));
+    const QString path = dir.FilePath(QStringLiteral("book.vlr"));
+    return WriteBookFile(path, book) ? path : QString();
+}
+
+QStringList FilesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+struct PageSizeCase {
+    const char *name;
+    QStringList args;
+    QStringList pageSizes;
+};
+
+class ExportCommand : public testing::TestWithParam<PageSizeCase> {};
+
+TEST_P(ExportCommand, WritesTitlePagePicturesAndTheMissingFileOnTheChosenPaper)
+{
+    ScratchDir dir;
+    const QString book = MakeBook(dir);
+    ASSERT_FALSE(book.isEmpty());
+    const QString pdf = dir.FilePath(QStringLiteral("book.pdf"));
+    const ToolRun run = Tool(QStringList{QStringLiteral("export"), book, pdf} + GetParam().args);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QByteArray());
+    const PdfFacts facts = ReadPdf(pdf);
+    EXPECT_EQ(facts.pageSizes, GetParam().pageSizes);
+    EXPECT_EQ(facts.title, QStringLiteral("星空画册"));
+    EXPECT_EQ(facts.author, QStringLiteral("李明"));
+    for (const QString &line : {QStringLiteral("星空画册"), QStringLiteral("作者: 李明"), QStringLiteral("类别: 童话"),
+                                QStringLiteral("喜好: ★★★☆☆"), QStringLiteral("Once upon a time"),
+                                dir.FilePath(QStringLiteral("gone 图画.png"))})
+        EXPECT_TRUE(facts.text.contains(line)) << line.toStdString() << " not in\n" << facts.text.toStdString();
+    // The cover and the bitmap are pictures; the metafile stays vectors.
+    EXPECT_EQ(facts.imagesPerPage, (QList<int>{1, 1, 0, 0}));
+    // The introduction keeps its colour and its centring.
+    const QString png = dir.FilePath(QStringLiteral("title"));
+    Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"), QStringLiteral("1"),
+                                         QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
+                                         QStringLiteral("-png"), pdf, png});
+    const QImage title(png + QStringLiteral(".png"));
+    ASSERT_FALSE(title.isNull());
+    int left = title.width(), right = -1;
+    for (int y = 0; y < title.height(); ++y)
+        for (int x = 0; x < title.width(); ++x)
+            if (const QColor c = title.pixelColor(x, y); c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                left = std::min(left, x), right = std::max(right, x);
+    ASSERT_GE(right, 0) << "no red introduction on the title page";
+    EXPECT_NEAR(left + right, title.width(), title.width() / 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PageSizes, ExportCommand,
+    testing::Values(PageSizeCase{"A4ByDefault", {}, {"595 x 842", "595 x 842", "595 x 842", "595 x 842"}},
+                    PageSizeCase{"Letter", {"--page-size", "letter"}, {"612 x 792", "612 x 792", "612 x 792", "612 x 792"}},
+                    // 400 × 300 and 351 × 257 pixels at 96 dpi plus 15 mm each side;
+                    // the missing picture's page is A4.
+                    PageSizeCase{"PictureSized", {"--page-size", "picture"}, {"595 x 842", "385 x 310", "348 x 278", "595 x 842"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A cancel at any point of the progress, as the dialog's Cancel gives it,
+// leaves the PDF that was there byte for byte and nothing beside it.
+struct CancelCase {
+    const char *name;
+    int cancelAt; // the progress call (0: before the title page) that cancels
+};
+
+class CancelledExport : public testing::TestWithParam<CancelCase> {};
+
+TEST_P(CancelledExport, LeavesTheOldFileAndNoTemporaryFile)
+{
+    ScratchDir dir;
+    BookDocument book;
+    ASSERT_TRUE(ReadBookFile(MakeBook(dir), book));
+    const QString pdf = dir.FilePath(QStringLiteral("book.pdf"));
+    ASSERT_TRUE(WriteAll(pdf, "the PDF that was there"));
+    const QStringList before = FilesIn(dir.Path());
+    QStringList calls;
+    PdfExportOptions options;
+    options.progress = [&](int done, int total) {
+        calls << QStringLiteral("%1/%2").arg(done).arg(total);
+        return done < GetParam().cancelAt;
+    };
+    EXPECT_EQ(ExportBookPdf(book, pdf, options).status, PdfExportStatus::Cancelled);
+    const QStringList expected = QStringList{"0/4", "1/4", "2/4", "3/4", "4/4"}.mid(0, GetParam().cancelAt + 1);
+    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(ReadAll(pdf), QByteArray("the PDF that was there"));
+    EXPECT_EQ(FilesIn(dir.Path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, CancelledExport,
+                         testing::Values(CancelCase{"BeforeTheTitlePage", 0}, CancelCase{"AfterAPicturePage", 2},
+                                         CancelCase{"AfterTheLastPage", 4}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// No room for the PDF: a full disk (skipped where mounting is refused) or a
+// file-size limit on the tool ends with status 1 and the reason, the old
+// PDF byte for byte and nothing beside it.
+class ExportWithoutRoom : public testing::TestWithParam<bool> {};
+
+TEST_P(ExportWithoutRoom, FailsWithTheReasonAndKeepsTheOldFile)
+{
+    const bool fullDisk = GetParam();
+    SmallFileSystem disk;
+    ScratchDir scratch;
+    if (fullDisk && !disk.Mounted())
+        GTEST_SKIP() << disk.Refusal() << "; the file-size limit case still runs";
+    const QString book = MakeBook(scratch);
+    const QString folder = fullDisk ? disk.Path() : scratch.Path();
+    const QString pdf = folder + QStringLiteral("book.pdf");
+    ASSERT_TRUE(WriteAll(pdf, "the PDF that was there"));
+    ASSERT_TRUE(!fullDisk || disk.LeaveRoom(8192));
+    const QStringList before = FilesIn(folder);
+    const ToolRun run = Tool({QStringLiteral("export"), book, pdf}, [fullDisk](QProcess &p) {
+        if (!fullDisk)
+            FileSizeLimit::ApplyTo(p, 8192);
+    });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "vellora-book: cannot write \"" + QFile::encodeName(pdf) + "\": "
+                           + (fullDisk ? "No space left on device" : "File too large") + "\n");
+    EXPECT_EQ(ReadAll(pdf), QByteArray("the PDF that was there"));
+    EXPECT_EQ(FilesIn(folder), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ExportWithoutRoom, testing::Bool(),
+                         [](const auto &info) { return std::string(info.param ? "FullDisk" : "FileSizeLimit"); });
+
+} // namespace
