@@ -47,7 +47,10 @@ QString AskPdfPath(QWidget *parent, const QString &suggested)
 void MainWindow::OnExportPdf()
 {
     const BookDocument book = form_->CollectBook();
-    const QString suggested = SuggestedPdfName(book.title);
+    // Beside the book when it has a file.
+    QString suggested = SuggestedPdfName(book.title);
+    if (!currentPath_.isEmpty())
+        suggested = QFileInfo(currentPath_).dir().filePath(suggested);
     const QString path = exportPath_ ? exportPath_(suggested) : AskPdfPath(this, suggested);
     if (path.isEmpty())
         return;
