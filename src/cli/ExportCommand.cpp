@@ -36,7 +36,8 @@ int RunExport(const QStringList &args)
         return kExitFailure;
     const PdfExportResult result = ExportBookPdf(book, positional[1], options);
     if (result.status != PdfExportStatus::Written) {
-        PrintError(QStringLiteral("cannot write \"%1\": %2").arg(positional[1], WriteProblem(positional[1], result.error)));
+        PrintError(
+            QStringLiteral("cannot write \"%1\": %2").arg(positional[1], WriteProblem(positional[1], result.error)));
         return kExitFailure;
     }
     return kExitOk;

@@ -24,7 +24,6 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, int *erro
 // 0, or the errno of the failure (ENOSPC when the device takes nothing more).
 int WriteAllBytes(int fd, const char *data, qint64 size);
 
-
 // The same promise for bytes that come as a stream (a PDF as it is drawn):
 // they go to a hidden temporary file in the target's folder, and only
 // Commit() syncs it and renames it over the path. A device destroyed

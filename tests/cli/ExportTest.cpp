@@ -43,8 +43,8 @@ struct PdfFacts {
 PdfFacts ReadPdf(const QString &pdf)
 {
     PdfFacts facts;
-    const QString info = Poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                                             QStringLiteral("9999"), pdf});
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                             QStringLiteral("-l"), QStringLiteral("9999"), pdf});
     const QRegularExpression field(QStringLiteral("^(Title|Author|Page +\\d+ size):\\s*(.*?)(?: pts.*)?$"),
                                    QRegularExpression::MultilineOption);
     for (auto m = field.globalMatch(info); m.hasNext();) {
@@ -56,11 +56,13 @@ PdfFacts ReadPdf(const QString &pdf)
         else
             facts.pageSizes << match.captured(2);
     }
-    facts.text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
+    facts.text = Poppler(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
                      .normalized(QString::NormalizationForm_KC);
     for (int page = 1; page <= facts.pageSizes.size(); ++page) {
-        const QString list = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(page),
-                                                                 QStringLiteral("-l"), QString::number(page), pdf});
+        const QString list =
+            Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(page),
+                                                  QStringLiteral("-l"), QString::number(page), pdf});
         facts.imagesPerPage << int(list.count(QLatin1Char('\n'))) - 2; // less the two heading lines
     }
     return facts;
@@ -78,8 +80,9 @@ QString MakeBook(const ScratchDir &dir)
     book.cover = CoverTextFromBitmap(fixtures::Solid(60, 40, Qt::darkGreen));
     book.intro = EncodeBase64Text("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
                                   "\\qc\\cf1\\fs96 Once upon a time\\par}");
-    for (const QString &path : {Write(dir, QStringLiteral("page.bmp"), fixtures::Encode(fixtures::TwoHalves(400, 300), "bmp")),
-                                Metafile("wmf_lo_shapes.wmf"), dir.FilePath(QStringLiteral("gone 图画.png"))})
+    for (const QString &path :
+         {Write(dir, QStringLiteral("page.bmp"), fixtures::Encode(fixtures::TwoHalves(400, 300), "bmp")),
+          Metafile("wmf_lo_shapes.wmf"), dir.FilePath(QStringLiteral("gone 图画.png"))})
         book.pictures.append(PictureEntry(path, QStringLiteral("2026-12-7 5:00"), 0));
     const QString path = dir.FilePath(QStringLiteral("book.vlr"));
     return WriteBookFile(path, book) ? path : QString();
@@ -119,9 +122,9 @@ TEST_P(ExportCommand, WritesTitlePagePicturesAndTheMissingFileOnTheChosenPaper)
     EXPECT_EQ(facts.imagesPerPage, (QList<int>{1, 1, 0, 0}));
     // The introduction keeps its colour and its centring.
     const QString png = dir.FilePath(QStringLiteral("title"));
-    Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"), QStringLiteral("1"),
-                                         QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
-                                         QStringLiteral("-png"), pdf, png});
+    Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"),
+                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                         QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, png});
     const QImage title(png + QStringLiteral(".png"));
     ASSERT_FALSE(title.isNull());
     int left = title.width(), right = -1;
@@ -135,11 +138,12 @@ TEST_P(ExportCommand, WritesTitlePagePicturesAndTheMissingFileOnTheChosenPaper)
 
 INSTANTIATE_TEST_SUITE_P(
     PageSizes, ExportCommand,
-    testing::Values(PageSizeCase{"A4ByDefault", {}, {"595 x 842", "595 x 842", "595 x 842", "595 x 842"}},
-                    PageSizeCase{"Letter", {"--page-size", "letter"}, {"612 x 792", "612 x 792", "612 x 792", "612 x 792"}},
-                    // 400 × 300 and 351 × 257 pixels at 96 dpi plus 15 mm each side;
-                    // the missing picture's page is A4.
-                    PageSizeCase{"PictureSized", {"--page-size", "picture"}, {"595 x 842", "385 x 310", "348 x 278", "595 x 842"}}),
+    testing::Values(
+        PageSizeCase{"A4ByDefault", {}, {"595 x 842", "595 x 842", "595 x 842", "595 x 842"}},
+        PageSizeCase{"Letter", {"--page-size", "letter"}, {"612 x 792", "612 x 792", "612 x 792", "612 x 792"}},
+        // 400 × 300 and 351 × 257 pixels at 96 dpi plus 15 mm each side;
+        // the missing picture's page is A4.
+        PageSizeCase{"PictureSized", {"--page-size", "picture"}, {"595 x 842", "385 x 310", "348 x 278", "595 x 842"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A cancel at any point of the progress, as the dialog's Cancel gives it,
@@ -200,8 +204,8 @@ TEST_P(ExportWithoutRoom, FailsWithTheReasonAndKeepsTheOldFile)
             FileSizeLimit::ApplyTo(p, 8192);
     });
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "vellora-book: cannot write \"" + QFile::encodeName(pdf) + "\": "
-                           + (fullDisk ? "No space left on device" : "File too large") + "\n");
+    EXPECT_EQ(run.err, "vellora-book: cannot write \"" + QFile::encodeName(pdf)
+                           + "\": " + (fullDisk ? "No space left on device" : "File too large") + "\n");
     EXPECT_EQ(ReadAll(pdf), QByteArray("the PDF that was there"));
     EXPECT_EQ(FilesIn(folder), before);
 }
