@@ -181,36 +181,49 @@ INSTANTIATE_TEST_SUITE_P(Points, CancelledExport,
                                          CancelCase{"AfterTheLastPage", 4}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// No room for the PDF: a full disk (skipped where mounting is refused) or a
-// file-size limit on the tool ends with status 1 and the reason, the old
-// PDF byte for byte and nothing beside it.
-class ExportWithoutRoom : public testing::TestWithParam<bool> {};
+// No room for the PDF: a full disk or a read-only folder (both on a small
+// tmpfs, skipped where mounting is refused) or a file-size limit on the tool
+// ends with status 1 and the reason, the old PDF byte for byte and nothing
+// beside it.
+struct FaultCase {
+    const char *name;
+    enum Kind { FileSizeLimit, FullDisk, ReadOnlyFolder } kind;
+    const char *reason;
+};
+
+class ExportWithoutRoom : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(ExportWithoutRoom, FailsWithTheReasonAndKeepsTheOldFile)
 {
-    const bool fullDisk = GetParam();
+    const FaultCase::Kind kind = GetParam().kind;
     SmallFileSystem disk;
     ScratchDir scratch;
-    if (fullDisk && !disk.Mounted())
+    if (kind != FaultCase::FileSizeLimit && !disk.Mounted())
         GTEST_SKIP() << disk.Refusal() << "; the file-size limit case still runs";
     const QString book = MakeBook(scratch);
-    const QString folder = fullDisk ? disk.Path() : scratch.Path();
+    const QString folder = kind == FaultCase::FileSizeLimit ? scratch.Path() : disk.Path();
     const QString pdf = folder + QStringLiteral("book.pdf");
     ASSERT_TRUE(WriteAll(pdf, "the PDF that was there"));
-    ASSERT_TRUE(!fullDisk || disk.LeaveRoom(8192));
+    ASSERT_TRUE(kind != FaultCase::FullDisk || disk.LeaveRoom(8192));
+    ASSERT_TRUE(kind != FaultCase::ReadOnlyFolder
+                || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr)
+                       == 0);
     const QStringList before = FilesIn(folder);
-    const ToolRun run = Tool({QStringLiteral("export"), book, pdf}, [fullDisk](QProcess &p) {
-        if (!fullDisk)
+    const ToolRun run = Tool({QStringLiteral("export"), book, pdf}, [kind](QProcess &p) {
+        if (kind == FaultCase::FileSizeLimit)
             FileSizeLimit::ApplyTo(p, 8192);
     });
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "vellora-book: cannot write \"" + QFile::encodeName(pdf)
-                           + "\": " + (fullDisk ? "No space left on device" : "File too large") + "\n");
+    EXPECT_EQ(run.err, "vellora-book: cannot write \"" + QFile::encodeName(pdf) + "\": " + GetParam().reason + "\n");
     EXPECT_EQ(ReadAll(pdf), QByteArray("the PDF that was there"));
     EXPECT_EQ(FilesIn(folder), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, ExportWithoutRoom, testing::Bool(),
-                         [](const auto &info) { return std::string(info.param ? "FullDisk" : "FileSizeLimit"); });
+INSTANTIATE_TEST_SUITE_P(Faults, ExportWithoutRoom,
+                         testing::Values(FaultCase{"FileSizeLimit", FaultCase::FileSizeLimit, "File too large"},
+                                         FaultCase{"FullDisk", FaultCase::FullDisk, "No space left on device"},
+                                         FaultCase{"ReadOnlyFolder", FaultCase::ReadOnlyFolder,
+                                                   "Read-only file system"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
