@@ -2,7 +2,7 @@
 
 #include "document/AtomicFileWrite.h"
 #include "document/BookDocument.h"
-#include "export/PdfInfoAuthor.h"
+#include "export/PdfFixupDevice.h"
 #include "export/PdfPicturePage.h"
 #include "export/PdfTitlePage.h"
 
@@ -40,11 +40,11 @@ PdfExportResult ExportBookPdf(const BookDocument &book, const QString &path, con
     AtomicFileDevice file(path);
     if (!file.Open())
         return {PdfExportStatus::Failed, file.Error()};
-    PdfInfoAuthorDevice info(file);
+    PdfFixupDevice info(file);
     QPdfWriter writer(&info);
     writer.setResolution(kPdfDpi);
     writer.setTitle(book.title);
-    writer.setCreator(book.author); // stored as the author: see PdfInfoAuthorDevice
+    writer.setCreator(book.author); // stored as the author: see PdfFixupDevice
     writer.setPageLayout(PaperLayout(options.pageSize == PdfPageSize::Letter ? PdfPageSize::Letter : PdfPageSize::A4));
     QPainter painter;
     if (!painter.begin(&writer))
