@@ -2,12 +2,12 @@
 
 #include "document/BookDocument.h"
 #include "document/PicturePath.h"
+#include "export/PdfFont.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringTable.h"
 #include "viewer/PagePainting.h"
 #include "viewer/PictureDecode.h"
 
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -50,9 +50,7 @@ void PaintMissing(QPainter &painter, QPdfWriter &writer, const QString &path, Pd
     // A picture-sized book names its missing pictures on A4.
     writer.setPageLayout(PaperLayout(pageSize == PdfPageSize::Picture ? PdfPageSize::A4 : pageSize));
     writer.newPage();
-    QFont font = QGuiApplication::font();
-    font.setPointSizeF(14);
-    painter.setFont(font);
+    painter.setFont(PdfTextFont(14));
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, writer.width(), writer.height()), Qt::AlignCenter | Qt::TextWrapAnywhere,
                      LoadString(kIdsExportMissingPicture).arg(path));

@@ -3,12 +3,12 @@
 #include "document/Base64Text.h"
 #include "document/BookDocument.h"
 #include "editor/CoverCodec.h"
+#include "export/PdfFont.h"
 #include "formats/rtf/RtfReader.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringTable.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
@@ -21,14 +21,6 @@ constexpr int kStars = 5;
 // The cover takes at most this share of the page's width and height.
 constexpr double kCoverWidthShare = 0.6;
 constexpr double kCoverHeightShare = 0.35;
-
-QFont HeadingFont(double points, bool bold = false)
-{
-    QFont font = QGuiApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // One centred, wrapped line block at the cursor; the cursor moves below it.
 void PaintCentredText(QPainter &painter, const QString &text, const QFont &font, const QColor &colour, int width,
@@ -106,14 +98,14 @@ void PaintTitlePage(QPainter &painter, QPdfWriter &writer, const BookDocument &b
     const QSize page(writer.width(), writer.height());
     int y = 0;
     PaintCover(painter, book, page, y);
-    PaintCentredText(painter, book.title, HeadingFont(24, true), Qt::black, page.width(), y);
+    PaintCentredText(painter, book.title, PdfTextFont(24, true), Qt::black, page.width(), y);
     if (!book.author.isEmpty())
-        PaintCentredText(painter, LoadString(kIdsExportAuthor).arg(book.author), HeadingFont(14), Qt::black,
+        PaintCentredText(painter, LoadString(kIdsExportAuthor).arg(book.author), PdfTextFont(14), Qt::black,
                          page.width(), y);
     if (!book.category.isEmpty())
-        PaintCentredText(painter, LoadString(kIdsExportCategory).arg(book.category), HeadingFont(12), Qt::black,
+        PaintCentredText(painter, LoadString(kIdsExportCategory).arg(book.category), PdfTextFont(12), Qt::black,
                          page.width(), y);
-    PaintCentredText(painter, LoadString(kIdsExportRating).arg(RatingStars(book.rating)), HeadingFont(12),
+    PaintCentredText(painter, LoadString(kIdsExportRating).arg(RatingStars(book.rating)), PdfTextFont(12),
                      QColor(0xc0, 0x80, 0x00), page.width(), y);
     PaintIntroduction(painter, writer, book, y + painter.device()->logicalDpiY() / 4);
 }
