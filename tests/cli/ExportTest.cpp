@@ -65,8 +65,8 @@ PdfFacts ReadPdf(const QString &pdf)
     return facts;
 }
 
-// A book of three pictures: a 400 × 300 bitmap, a Windows metafile and a
-// file that is gone, with a cover and a red, centred introduction.
+// A book of four pictures: a 400 × 300 bitmap, a Windows metafile, an
+// enhanced metafile and a file that is gone, with a cover and a red, centred introduction.
 QString MakeBook(const ScratchDir &dir)
 {
     BookDocument book = BookDocument::MakeNew();
@@ -79,7 +79,7 @@ QString MakeBook(const ScratchDir &dir)
                                   "\\qc\\cf1\\fs96 Once upon a time\\par}");
     for (const QString &path :
          {Write(dir, QStringLiteral("page.bmp"), fixtures::Encode(fixtures::TwoHalves(400, 300), "bmp")),
-          Metafile("wmf_lo_shapes.wmf"), dir.FilePath(QStringLiteral("gone 页.png"))})
+          Metafile("wmf_lo_shapes.wmf"), Metafile("emf_lo_text.emf"), dir.FilePath(QStringLiteral("gone 页.png"))})
         book.pictures.append(PictureEntry(path, QStringLiteral("2026-12-7 5:00"), 0));
     const QString path = dir.FilePath(QStringLiteral("book.vlr"));
     return WriteBookFile(path, book) ? path : QString();
@@ -116,8 +116,8 @@ TEST_P(ExportCommand, WritesTitlePagePicturesAndTheMissingFileOnTheChosenPaper)
           QStringLiteral("喜好: ★★★☆☆"), QStringLiteral("Once upon a time"), QStringLiteral("图片无法载入："),
           dir.FilePath(QStringLiteral("gone 页.png"))})
         EXPECT_TRUE(facts.text.contains(line)) << line.toStdString() << " not in\n" << facts.text.toStdString();
-    // The cover and the bitmap are pictures; the metafile stays vectors.
-    EXPECT_EQ(facts.imagesPerPage, (QList<int>{1, 1, 0, 0}));
+    // The cover and the bitmap are pictures; the metafiles stay vectors.
+    EXPECT_EQ(facts.imagesPerPage, (QList<int>{1, 1, 0, 0, 0}));
     // The introduction keeps its colour and its centring.
     const QString png = dir.FilePath(QStringLiteral("title"));
     Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"),
@@ -134,15 +134,16 @@ TEST_P(ExportCommand, WritesTitlePagePicturesAndTheMissingFileOnTheChosenPaper)
     EXPECT_NEAR(left + right, title.width(), title.width() / 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PageSizes, ExportCommand,
-    testing::Values(
-        PageSizeCase{"A4ByDefault", {}, {"595 x 842", "595 x 842", "595 x 842", "595 x 842"}},
-        PageSizeCase{"Letter", {"--page-size", "letter"}, {"612 x 792", "612 x 792", "612 x 792", "612 x 792"}},
-        // 400 × 300 and 351 × 257 pixels at 96 dpi plus 15 mm each side;
-        // the missing picture's page is A4.
-        PageSizeCase{"PictureSized", {"--page-size", "picture"}, {"595 x 842", "385 x 310", "348 x 278", "595 x 842"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(PageSizes, ExportCommand,
+                         testing::Values(PageSizeCase{"A4ByDefault", {}, QStringList(5, "595 x 842")},
+                                         PageSizeCase{"Letter", {"--page-size", "letter"}, QStringList(5, "612 x 792")},
+                                         // 400 × 300, 351 × 257 and 426 × 199 pixels at 96 dpi plus 15 mm
+                                         // each side; the missing picture's page is A4.
+                                         PageSizeCase{
+                                             "PictureSized",
+                                             {"--page-size", "picture"},
+                                             {"595 x 842", "385 x 310", "348 x 278", "405 x 234", "595 x 842"}}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // A cancel at any point of the progress, as the dialog's Cancel gives it,
 // leaves the PDF that was there byte for byte and nothing beside it.
@@ -168,7 +169,7 @@ TEST_P(CancelledExport, LeavesTheOldFileAndNoTemporaryFile)
         return done < GetParam().cancelAt;
     };
     EXPECT_EQ(ExportBookPdf(book, pdf, options).status, PdfExportStatus::Cancelled);
-    const QStringList expected = QStringList{"0/4", "1/4", "2/4", "3/4", "4/4"}.mid(0, GetParam().cancelAt + 1);
+    const QStringList expected = QStringList{"0/5", "1/5", "2/5", "3/5", "4/5", "5/5"}.mid(0, GetParam().cancelAt + 1);
     EXPECT_EQ(calls, expected);
     EXPECT_EQ(ReadAll(pdf), QByteArray("the PDF that was there"));
     EXPECT_EQ(FilesIn(dir.Path()), before);
@@ -176,7 +177,7 @@ TEST_P(CancelledExport, LeavesTheOldFileAndNoTemporaryFile)
 
 INSTANTIATE_TEST_SUITE_P(Points, CancelledExport,
                          testing::Values(CancelCase{"BeforeTheTitlePage", 0}, CancelCase{"AfterAPicturePage", 2},
-                                         CancelCase{"AfterTheLastPage", 4}),
+                                         CancelCase{"AfterTheLastPage", 5}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // No room for the PDF: a full disk or a read-only folder (both on a small
