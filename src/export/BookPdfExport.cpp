@@ -49,6 +49,8 @@ PdfExportResult ExportBookPdf(const BookDocument &book, const QString &path, con
     QPainter painter;
     if (!painter.begin(&writer))
         return {PdfExportStatus::Failed, file.Error() ? file.Error() : EIO};
+    // The cover and the introduction's pictures are small: kept exact.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     PaintTitlePage(painter, writer, book);
     for (int i = 0; i < book.pictures.size(); ++i) {
         if (!proceed(i + 1))

@@ -92,5 +92,10 @@ void PaintPicturePage(QPainter &painter, QPdfWriter &writer, const PictureEntry 
     writer.newPage();
     const QRect target = FitInto(page->pixelSize, QSize(writer.width(), writer.height()));
     QImage scaledCopy;
+    // A photograph stored as JPEG goes in as JPEG again; drawings and
+    // screenshots (PNG, GIF, BMP) keep every pixel, without JPEG's fringes.
+    painter.save();
+    painter.setRenderHint(QPainter::LosslessImageRendering, !bytes->startsWith("\xFF\xD8"));
     PaintPagePicture(painter, *page, target, target, scaledCopy);
+    painter.restore();
 }

@@ -35,7 +35,7 @@ struct PdfFacts {
     QString title, author;
     QStringList pageSizes; // "595 x 842" per page, in points
     QString text;
-    QList<int> imagesPerPage;
+    QStringList pictures; // per page, the encoding of each picture: "image" (lossless) or "jpeg"
 };
 
 PdfFacts ReadPdf(const QString &pdf)
@@ -60,7 +60,11 @@ PdfFacts ReadPdf(const QString &pdf)
         const QString list =
             Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(page),
                                                   QStringLiteral("-l"), QString::number(page), pdf});
-        facts.imagesPerPage << int(list.count(QLatin1Char('\n'))) - 2; // less the two heading lines
+        QStringList encodings;
+        for (const QString &row : list.split(QLatin1Char('\n')).mid(2)) // below the two heading lines
+            if (const QStringList fields = row.simplified().split(QLatin1Char(' ')); fields.size() > 8)
+                encodings << fields[8];
+        facts.pictures << encodings.join(QLatin1Char(' '));
     }
     return facts;
 }
@@ -116,8 +120,9 @@ TEST_P(ExportCommand, WritesTitlePagePicturesAndTheMissingFileOnTheChosenPaper)
           QStringLiteral("喜好: ★★★☆☆"), QStringLiteral("Once upon a time"), QStringLiteral("图片无法载入："),
           dir.FilePath(QStringLiteral("gone 页.png"))})
         EXPECT_TRUE(facts.text.contains(line)) << line.toStdString() << " not in\n" << facts.text.toStdString();
-    // The cover and the bitmap are pictures; the metafiles stay vectors.
-    EXPECT_EQ(facts.imagesPerPage, (QList<int>{1, 1, 0, 0, 0}));
+    // The cover and the bitmap are pictures, kept pixel for pixel; the
+    // metafiles stay vectors.
+    EXPECT_EQ(facts.pictures, (QStringList{"image", "image", "", "", ""}));
     // The introduction keeps its colour and its centring.
     const QString png = dir.FilePath(QStringLiteral("title"));
     Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"),
