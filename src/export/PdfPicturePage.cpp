@@ -12,8 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <algorithm>
-
 namespace {
 
 constexpr double kMarginMm = 15;
