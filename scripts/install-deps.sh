@@ -22,6 +22,8 @@ PACKAGES=(
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
   # an independent RTF reader that checks what our RTF writer produces
   abiword
+  # reads back the PDF books export (page count, text, metadata)
+  poppler-utils
   # fuzzing (libFuzzer + sanitizers)
   clang libclang-rt-14-dev
 )

@@ -289,6 +289,7 @@ void MainWindow::OnCommand(int id)
     case kCmdFileSave: OnFileSave(); break;
     case kCmdFileSaveAs: OnFileSaveAs(); break;
     case kCmdAppExit: OnFileExit(); break;
+    case kCmdFileExportPdf: OnExportPdf(); break;
     case kCmdEditPictures:
         SetActivePage(1);
         ShowEditMode();

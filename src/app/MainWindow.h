@@ -83,6 +83,9 @@ public:
     void SetFileCommandUi(std::unique_ptr<FileCommandUi> ui);
     // What command 32808 runs: the settings sheet, or a test's stand-in.
     void SetSettingsDialogRunner(std::function<void()> runner) { settingsDialog_ = std::move(runner); }
+    // Where the PDF export writes, given the name it suggests; empty: the
+    // user cancelled. The save dialog unless a test answers instead.
+    void SetExportPathChooser(std::function<QString(const QString &)> chooser) { exportPath_ = std::move(chooser); }
 
     // The file commands' state and steps.
     const BookDocument &SavedBook() const { return savedBook_; }
@@ -154,6 +157,7 @@ private:
     void OnReadingParameters();
     void SetActivePage(int page);
     void OnAbout();
+    void OnExportPdf();
 
     std::unique_ptr<CommandTable> commands_;
     QToolBar *menuBand_ = nullptr;
@@ -189,4 +193,5 @@ private:
     // Set when the save dialog was cancelled, which tells the user nothing.
     bool saveDialogCancelled_ = false;
     std::function<void()> settingsDialog_;
+    std::function<QString(const QString &)> exportPath_;
 };

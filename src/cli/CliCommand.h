@@ -22,6 +22,7 @@ int RunCreate(const QStringList &args);
 int RunCheck(const QStringList &args);
 int RunRender(const QStringList &args);
 int RunIntro(const QStringList &args);
+int RunExport(const QStringList &args);
 
 // Output helpers: UTF-8 to stdout / stderr. PrintError adds the tool's name
 // and a line feed.

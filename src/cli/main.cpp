@@ -56,6 +56,18 @@ const CliCommand kCommands[] = {
      "A book without introduction prints nothing.\n"
      "Exit status: 0 on success, 1 when the file is not a readable book, 2 on bad arguments.\n",
      RunIntro, true},
+    {"export", "write a book as a PDF file",
+     "usage: vellora-book export BOOK.vlr OUT.pdf [--page-size A4|letter|picture]\n"
+     "Writes the book as a PDF: a title page (cover, title, author, category, rating and the\n"
+     "introduction), then one page per picture scaled to fit inside the margins; a picture that\n"
+     "does not load gets a page naming its file. The PDF's title and author are the book's.\n"
+     "  --page-size S  A4 (the default), letter, or picture: each picture on a page of its own\n"
+     "                 natural size at 96 dots per inch, plus the margins\n"
+     "The file appears only when complete; on failure nothing is left at OUT.pdf and an\n"
+     "existing file there is unchanged.\n"
+     "Exit status: 0 on success, 1 when the book cannot be read or the PDF not written,\n"
+     "2 on bad arguments.\n",
+     RunExport, true},
 };
 
 QByteArray GeneralUsage()

@@ -149,3 +149,85 @@ int WriteAllBytes(int fd, const char *data, qint64 size)
     }
     return 0;
 }
+
+AtomicFileDevice::AtomicFileDevice(const QString &path) : path_(path) {}
+
+AtomicFileDevice::~AtomicFileDevice() { Discard(); }
+
+void AtomicFileDevice::Discard()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.isEmpty())
+        ::unlink(temporary_.constData());
+    temporary_.clear();
+    if (isOpen())
+        QIODevice::close();
+}
+
+bool AtomicFileDevice::Open()
+{
+    const QString target = TargetOf(path_);
+    target_ = QFile::encodeName(target);
+    struct stat old {};
+    existed_ = ::stat(target_.constData(), &old) == 0;
+    if (!existed_ && errno != ENOENT)
+        error_ = errno;
+    else if (existed_ && S_ISDIR(old.st_mode))
+        error_ = EISDIR;
+    else if (existed_ && !S_ISREG(old.st_mode))
+        error_ = EINVAL;
+    if (path_.isEmpty())
+        error_ = ENOENT;
+    if (error_)
+        return false;
+    oldMode_ = old.st_mode & 07777;
+    const QFileInfo info(target);
+    const TemporaryFile temp =
+        CreateTemporary(QFile::encodeName(info.absolutePath()), QFile::encodeName(info.fileName()), 0666);
+    if (temp.fd < 0) {
+        error_ = temp.error;
+        return false;
+    }
+    fd_ = temp.fd;
+    temporary_ = temp.name;
+    return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+qint64 AtomicFileDevice::readData(char *, qint64) { return -1; }
+
+qint64 AtomicFileDevice::writeData(const char *data, qint64 size)
+{
+    if (fd_ < 0 || error_)
+        return -1;
+    error_ = WriteAllBytes(fd_, data, size);
+    return error_ ? -1 : size;
+}
+
+bool AtomicFileDevice::Commit()
+{
+    if (fd_ < 0 && !error_)
+        error_ = EBADF;
+    if (!error_ && existed_ && ::fchmod(fd_, oldMode_) != 0)
+        error_ = errno;
+    if (!error_ && ::fsync(fd_) != 0)
+        error_ = errno;
+    if (fd_ >= 0) {
+        Descriptor file(fd_);
+        fd_ = -1;
+        const int closed = file.Close();
+        if (!error_)
+            error_ = closed;
+    }
+    if (!error_ && ::rename(temporary_.constData(), target_.constData()) != 0)
+        error_ = errno;
+    if (error_) {
+        Discard();
+        return false;
+    }
+    temporary_.clear();
+    QIODevice::close();
+    error_ = SyncFolder(QFile::encodeName(QFileInfo(QFile::decodeName(target_)).absolutePath()));
+    return error_ == 0;
+}

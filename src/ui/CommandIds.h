@@ -14,6 +14,7 @@ enum CommandId : int {
     kCmdViewToolbar = 59392,
     kCmdViewStatusBar = 59393,
     kCmdViewRedisplay = 59395,
+    kCmdFileExportPdf = 620,
 
     kCmdReadMode = 1038,
     kCmdZoom25 = 32781,

@@ -91,4 +91,14 @@ enum StringId : int {
     kIdsCategoryButtonTip = 1005,
     kIdsCoverBoxTip = 1010,
     kIdsReady = 57345,
+    // PDF export: the title page's lines, the page of a picture that does
+    // not load, the progress dialog, the file dialog and the failure.
+    kIdsExportAuthor = 621,
+    kIdsExportCategory = 622,
+    kIdsExportRating = 623,
+    kIdsExportMissingPicture = 624,
+    kIdsExportProgress = 625,
+    kIdsExportFailed = 626,
+    kIdsExportDialogTitle = 627,
+    kIdsExportFileFilter = 628,
 };

@@ -1,11 +1,14 @@
 // Save: what is refused, and what a write without
-// room leaves behind.
+// room leaves behind; the book exported as PDF.
 
 #include "FrameFixture.h"
 #include "FullDisk.h"
 #include "settings/store/SettingsStore.h"
 #include "ui/ResourceIds.h"
 
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
 #include <functional>
 
 namespace {
@@ -77,5 +80,48 @@ TEST_P(FileCommandsWithoutRoom, OpeningABookLeavesTheSettingsFileAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(Faults, FileCommandsWithoutRoom, ::testing::Bool(),
                          [](const auto &info) { return std::string(info.param ? "SmallTmpfs" : "FileSizeLimit"); });
+
+} // namespace
+
+namespace {
+
+int PdfPages(const QString &pdf, QString *title)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(60000);
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const QRegularExpression titleLine(QStringLiteral("^Title:\\s*(.*)$"), QRegularExpression::MultilineOption);
+    *title = titleLine.match(out).captured(1);
+    return QRegularExpression(QStringLiteral("^Pages:\\s*(\\d+)$"), QRegularExpression::MultilineOption).match(out).captured(1).toInt();
+}
+
+// The File menu's export writes the book as the form shows it, edits not
+// yet saved included, under the name it suggests beside the book; a
+// cancelled file dialog writes nothing.
+TEST_F(FrameTest, ExportPdfFromTheFileMenuWritesTheFormsBook)
+{
+    Open(MakeBook(QStringLiteral("a.vlr"), QStringLiteral("old"), 2));
+    Title()->setText(QStringLiteral("edited"));
+    QAction *exportItem = nullptr;
+    for (QMenu *menu : frame_->findChildren<QMenu *>())
+        for (QAction *action : menu->actions())
+            if (action->text() == QStringLiteral("导出PDF..."))
+                exportItem = action;
+    ASSERT_NE(exportItem, nullptr);
+    QStringList suggestions;
+    QString answer;
+    frame_->SetExportPathChooser([&](const QString &suggested) { return suggestions << suggested, answer; });
+    exportItem->trigger();
+    const QString pdf = QDir(files_.Path()).filePath(QStringLiteral("edited.pdf"));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    answer = pdf;
+    exportItem->trigger();
+    EXPECT_EQ(suggestions, QStringList(2, pdf));
+    QString title;
+    EXPECT_EQ(PdfPages(pdf, &title), 3);
+    EXPECT_EQ(title, QStringLiteral("edited"));
+    EXPECT_TRUE(frame_->BooksDiffer()) << "exporting saves nothing";
+}
 
 } // namespace

@@ -43,6 +43,7 @@ TEST_P(ExitStatus, IsAsTheTableSays)
     }
     EXPECT_FALSE(QFile::exists(dir.FilePath(QStringLiteral("new.vlr"))));
     EXPECT_FALSE(QFile::exists(dir.FilePath(QStringLiteral("out.png"))));
+    EXPECT_FALSE(QFile::exists(dir.FilePath(QStringLiteral("out.pdf"))));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -62,7 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"MissingPictures", {"create", "@new.vlr", "@page.jpg", "@gone.png", "@"}, 1, "gone.png"},
         // Texts the format cannot carry.
         ExitCase{"AuthorIsAMarker", {"create", "@new.vlr", "--author", "<intro_begin>", "@page.jpg"}, 1, ""},
-        ExitCase{"RenderABadPicture", {"render", "@junk.gif", "@out.png"}, 1, "vellora-book: cannot load picture"}),
+        ExitCase{"RenderABadPicture", {"render", "@junk.gif", "@out.png"}, 1, "vellora-book: cannot load picture"},
+        ExitCase{"ExportOnUnknownPaper", {"export", "@junk.vlr", "@out.pdf", "--page-size", "A5"}, 2, "usage: vellora-book export"},
+        ExitCase{"ExportANonBook", {"export", "@junk.vlr", "@out.pdf"}, 1, "\"@junk.vlr\": Not a book file"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A book written where there is no room for it: a full disk (which needs a
