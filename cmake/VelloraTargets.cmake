@@ -66,16 +66,22 @@ function(vellora_layer target)
   endif()
   target_link_libraries(${target} PUBLIC ${L_LIBS})
   vellora_warnings(${target})
-  vellora_thread_sanitizer(${target})
+  vellora_sanitizers(${target})
 endfunction()
 
-# In the ThreadSanitizer build (VELLORA_TSAN) our libraries and the programs
-# linking them are instrumented. Helper processes are not: the metafile
-# helper runs under an address-space limit that the sanitizer's shadow
+# In the sanitizer builds (VELLORA_TSAN, VELLORA_ASAN) our libraries and the
+# programs linking them are instrumented. Helper processes are not: the
+# metafile helper runs under an address-space limit that a sanitizer's shadow
 # memory could never fit in.
-function(vellora_thread_sanitizer target)
+function(vellora_sanitizers target)
   if(VELLORA_TSAN)
     target_compile_options(${target} PUBLIC -fsanitize=thread -fno-omit-frame-pointer)
     target_link_options(${target} PUBLIC -fsanitize=thread)
+  elseif(VELLORA_ASAN)
+    # Undefined behaviour ends the program like a memory error, so a test
+    # that meets it fails instead of printing a line nobody reads.
+    target_compile_options(${target} PUBLIC -fsanitize=address,undefined -fno-sanitize-recover=undefined
+                                            -fno-omit-frame-pointer)
+    target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
 endfunction()
