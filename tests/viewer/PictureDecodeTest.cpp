@@ -115,6 +115,31 @@ TEST(DecodeThreads, MetafilePagesDecodeOnSeveralThreadsAtOnce)
     SetApplicationDirectory(QString());
 }
 
+// A reader paging quickly: while the workers decode the pages ahead, the
+// page on screen is obtained and the pages wanted ahead change with every
+// turn, so finished, running and dropped decodes cross all the time. Each
+// page has a size of its own, so a wrong picture shows (the sanitizer build
+// runs this test and fails on any unguarded access).
+TEST(DecodeThreads, PagesShownWhileTheWorkersDecodeTheNextOnesAreTheRightOnes)
+{
+    ScratchDir dir;
+    QList<DecodeRequest> pages;
+    for (int i = 0; i < 12; ++i)
+        pages.append(RequestFor(WritePicture(dir, QStringLiteral("p%1.png").arg(i), QSize(400 + i, 300), "PNG")));
+    PictureDecodeCache cache(412 * 300 * 4 * 6);
+    int page = 0;
+    for (int turn = 0; turn < 36; ++turn) {
+        // Mostly the next page, which is being decoded ahead; now and then a
+        // jump, which leaves decodes behind.
+        page = (page + (turn % 5 == 4 ? 6 : 1)) % 12;
+        const PagePicturePtr shown = cache.Obtain(pages[page]);
+        cache.Prefetch({pages[(page + 1) % 12], pages[(page + 2) % 12]});
+        ASSERT_TRUE(shown) << "turn " << turn;
+        EXPECT_EQ(shown->pixelSize, QSize(400 + page, 300)) << "turn " << turn;
+    }
+    cache.WaitForWorkers();
+}
+
 // Four pages of 5000 x 5000 (100 MB of pixels each, from small files) read
 // ahead and shown at 100 % with a 150 MB budget: the decodes run one at a
 // time and the page that went off screen is let go first, so the process
