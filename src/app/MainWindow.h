@@ -91,6 +91,9 @@ public:
     bool BooksDiffer() const;
     bool LoadBook(const QString &path);
     bool SaveBookTo(const QString &path);
+    // The open command with the file already chosen (the command line, a
+    // dropped book): the same change test, reading state, list and caption.
+    void OpenBookFile(const QString &path);
 
     CommandTable &Commands() { return *commands_; }
     NumberEdit *ZoomBox() const { return zoomBox_; }
@@ -126,6 +129,7 @@ private:
     // The file commands.
     void OnFileNew();
     void OnFileOpen();
+    void OpenChosenBook(const QString &path);
     // Both report whether the form's book is now on disk: true when it was
     // written or had nothing to write, false when the title was empty, the
     // dialog was cancelled or the write failed.

@@ -3,7 +3,10 @@
 
 #include "FrameFixture.h"
 #include "editor/FormTemplate.h"
+#include "settings/store/SettingsStore.h"
 #include "ui/ResourceIds.h"
+#include "ui/StringTable.h"
+#include "viewer/PictureView.h"
 
 #include <QToolBar>
 
@@ -120,6 +123,56 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{"CloseBoxChangedCancel", true, true, true, QMessageBox::Cancel, true, false},
                       LeaveCase{"CloseBoxNeverSavedOk", true, false, true, QMessageBox::Ok, true, true},
                       LeaveCase{"CloseBoxUnchanged", true, false, false, QMessageBox::Cancel, false, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A file manager starts the program with the book that was double-clicked.
+struct CommandLineCase {
+    const char *name;
+    QStringList arguments; // file names in the files folder
+    const char *opened;    // the book that ends up open, "" for none
+};
+
+class CommandLineBook : public FrameTest, public ::testing::WithParamInterface<CommandLineCase> {};
+
+TEST_P(CommandLineBook, OpensAsTheOpenCommandWould)
+{
+    const CommandLineCase &c = GetParam();
+    MakeBook(QStringLiteral("a.vlr"), QStringLiteral("a"), 3);
+    MakeBook(QStringLiteral("b.vlr"), QStringLiteral("b"), 1);
+    QFile junk(QDir(files_.Path()).filePath(QStringLiteral("junk.vlr")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a book");
+    junk.close();
+    QStringList arguments;
+    for (const QString &name : c.arguments)
+        arguments.append(QDir(files_.Path()).filePath(name));
+    OpenBookFromArguments(*frame_, arguments);
+
+    const QString program = LoadString(kIdsAppTitle);
+    const QString recent = ReadSettingText(QStringLiteral("Recent Document List"), QStringLiteral("Document1"), {});
+    if (*c.opened) {
+        const QString path = QDir(files_.Path()).filePath(QString::fromUtf8(c.opened));
+        EXPECT_TRUE(user_->messagesShown.isEmpty());
+        EXPECT_EQ(frame_->windowTitle(), path + QStringLiteral(" - ") + program);
+        EXPECT_EQ(Title()->text(), QFileInfo(path).completeBaseName());
+        EXPECT_TRUE(frame_->Viewer()->HasPicture()) << "the first page is on screen";
+        EXPECT_TRUE(frame_->ReadingBar()->isVisible());
+        EXPECT_EQ(recent, path);
+    } else {
+        EXPECT_EQ(user_->messagesShown, c.arguments.isEmpty() ? QList<int>{} : QList<int>{kIdsCannotOpenFile});
+        EXPECT_EQ(frame_->windowTitle(), program);
+        EXPECT_EQ(Title()->text(), QString()) << "the new, empty book stays";
+        EXPECT_FALSE(frame_->Viewer()->HasPicture());
+        EXPECT_EQ(recent, QString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandLineBook,
+    ::testing::Values(CommandLineCase{"NoArgument", {}, ""}, CommandLineCase{"OneBook", {"a.vlr"}, "a.vlr"},
+                      CommandLineCase{"TwoBooksTheFirstOpens", {"b.vlr", "a.vlr"}, "b.vlr"},
+                      CommandLineCase{"MissingFile", {"gone.vlr", "a.vlr"}, ""},
+                      CommandLineCase{"NotABook", {"junk.vlr"}, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
