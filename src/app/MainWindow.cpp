@@ -209,6 +209,8 @@ void MainWindow::ShowEditMode()
 {
     if (!IsReadMode())
         return;
+    // The form needs the bars and the window's own size.
+    LeaveFullScreen();
     acceleratorTable_ = kIdrEditAccelerators;
     client_->setCurrentWidget(editForm_);
     reader_->SetReadMode(false);
@@ -333,6 +335,12 @@ void MainWindow::OnCommand(int id)
     case kCmdStartAutoBrowse:
     case kCmdStopAutoBrowse: OnAutoBrowse(id); break;
     case kCmdReadingParameters: OnReadingParameters(); break;
+    case kCmdFullScreen:
+        if (IsFullScreenReading())
+            LeaveFullScreen();
+        else
+            EnterFullScreen();
+        break;
     case kCmdHelpManual:
     case kCmdHelpFaq:
     case kCmdHelpSupport: OpenHelpDocument(id); break;
@@ -390,6 +398,7 @@ FrameIdleInput MainWindow::IdleInput() const
     in.centre = view.Has(kDisplayCentre);
     in.border = view.Has(kDisplayBorder);
     in.autoBrowse = reader_->IsAutoBrowsing();
+    in.fullScreen = IsFullScreenReading();
     return in;
 }
 

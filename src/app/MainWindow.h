@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrameCommandStates.h"
+#include "app/FullScreenReturn.h"
 #include "app/RecentDocumentList.h"
 #include "document/BookDocument.h"
 #include "editor/BookInfoForm.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class BookFormPort;
 class FileCommandUi;
@@ -46,6 +48,11 @@ public:
     void SetWindowTitle(const QString &name = QString());
 
     bool IsReadMode() const;
+    // Full-screen reading (read mode only): the page alone on black over
+    // the whole screen; leaving it gives the window back exactly as it was.
+    void EnterFullScreen();
+    void LeaveFullScreen();
+    bool IsFullScreenReading() const { return fullScreen_.has_value(); }
     // The accelerator table the pre-translation applies: 128 at start, 233
     // after a switch to edit mode, 234 after a switch to read mode.
     int AcceleratorTableId() const { return acceleratorTable_; }
@@ -190,4 +197,5 @@ private:
     // Set when the save dialog was cancelled, which tells the user nothing.
     bool saveDialogCancelled_ = false;
     std::function<void()> settingsDialog_;
+    std::optional<FullScreenReturn> fullScreen_;
 };
