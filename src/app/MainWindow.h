@@ -120,6 +120,11 @@ signals:
 protected:
     // The close box, the window menu and Alt+F4 ask as the exit command does.
     void closeEvent(QCloseEvent *event) override;
+    // A book file dropped anywhere on the window opens as File > Open would
+    // open it; other drops are refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void BuildMenuBand();

@@ -8,7 +8,10 @@
 #include "ui/StringTable.h"
 #include "viewer/PictureView.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -173,6 +176,59 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandLineCase{"TwoBooksTheFirstOpens", {"b.vlr", "a.vlr"}, "b.vlr"},
                       CommandLineCase{"MissingFile", {"gone.vlr", "a.vlr"}, ""},
                       CommandLineCase{"NotABook", {"junk.vlr"}, ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Books dragged from a file manager onto the window.
+struct BookDropCase {
+    const char *name;
+    const char *dropped;  // a file in the files folder; "text:" drags plain text
+    const char *edit;     // typed into the title of the open book b.vlr first ("": no change)
+    bool accepted;
+    const char *opened;   // the caption's file afterwards
+    const char *bOnDisk;  // b.vlr's title afterwards
+};
+
+class BookDrop : public FrameTest, public ::testing::WithParamInterface<BookDropCase> {};
+
+TEST_P(BookDrop, OpensAfterTheChangeTestOrIsRefused)
+{
+    const BookDropCase &c = GetParam();
+    MakeBook(QStringLiteral("a.vlr"), QStringLiteral("a"), 2);
+    const QString b = MakeBook(QStringLiteral("b.vlr"), QStringLiteral("b"), 1);
+    QImage(8, 8, QImage::Format_RGB32).save(QDir(files_.Path()).filePath(QStringLiteral("p.png")));
+    Open(b);
+    if (*c.edit)
+        Title()->setText(QString::fromUtf8(c.edit));
+
+    QMimeData data;
+    const QString dropped = QString::fromUtf8(c.dropped);
+    if (dropped.startsWith(QLatin1String("text:")))
+        data.setText(dropped.mid(5));
+    else
+        data.setUrls({QUrl::fromLocalFile(QDir(files_.Path()).filePath(dropped))});
+    const QPoint at = frame_->Viewer()->geometry().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame_.get(), &enter);
+    EXPECT_EQ(enter.isAccepted(), c.accepted) << "a refused drag shows the no-drop pointer";
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame_.get(), &drop);
+    QCoreApplication::processEvents();
+
+    const QString opened = QDir(files_.Path()).filePath(QString::fromUtf8(c.opened));
+    EXPECT_EQ(frame_->windowTitle(), opened + QStringLiteral(" - ") + LoadString(kIdsAppTitle));
+    EXPECT_EQ(frame_->CurrentPath(), opened);
+    BookDocument onDisk;
+    ASSERT_TRUE(ReadBookFile(b, onDisk));
+    EXPECT_EQ(onDisk.title, QString::fromUtf8(c.bOnDisk));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BookDrop,
+    ::testing::Values(BookDropCase{"BookOpens", "a.vlr", "", true, "a.vlr", "b"},
+                      // as with File > Open, the changes are saved without a question
+                      BookDropCase{"ChangesSavedFirst", "a.vlr", "b edited", true, "a.vlr", "b edited"},
+                      BookDropCase{"PictureRefused", "p.png", "", false, "b.vlr", "b"},
+                      BookDropCase{"TextRefused", "text:a.vlr", "", false, "b.vlr", "b"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
