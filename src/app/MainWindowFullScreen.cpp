@@ -5,6 +5,7 @@
 #include "viewer/PictureView.h"
 
 #include <QStatusBar>
+#include <QWidget>
 #include <QToolBar>
 
 void MainWindow::EnterFullScreen()
@@ -23,6 +24,7 @@ void MainWindow::EnterFullScreen()
     back.viewFrameStyle = viewer_->frameStyle();
     back.viewportPalette = viewer_->viewport()->palette();
     back.acceleratorTable = acceleratorTable_;
+    back.focus = focusWidget();
     fullScreen_ = back;
 
     // The bars are hidden behind the back of their check marks: those keep
@@ -56,4 +58,8 @@ void MainWindow::LeaveFullScreen()
     viewer_->setFrameStyle(back.viewFrameStyle);
     viewer_->viewport()->setPalette(back.viewportPalette);
     acceleratorTable_ = back.acceleratorTable;
+    if (back.focus)
+        back.focus->setFocus();
+    else if (QWidget *focus = focusWidget())
+        focus->clearFocus();
 }
