@@ -257,7 +257,11 @@ void MainWindow::OnDisplayModeChanged(std::uint32_t /*flags*/, int checkedZoomCo
 
 void MainWindow::ShowReadingBar(bool show)
 {
-    readingBar_->setVisible(show);
+    // A book opened in full screen (a drop) shows its bar on the way back.
+    if (fullScreen_)
+        fullScreen_->readingBar = show;
+    else
+        readingBar_->setVisible(show);
     SetCommandCheck(kCmdViewReadingBar, show);
 }
 

@@ -118,6 +118,8 @@ TEST_P(FullScreenReading, ShowsOnlyThePageAndGivesTheWindowBack)
     EXPECT_EQ(corner(), QColor(Qt::black));
     QTest::keyClick(frame_.get(), Qt::Key_Right);
     EXPECT_EQ(frame_->Reader().CurrentPage(), 1) << "page keys still turn pages";
+    frame_->OpenBookFile(MakeBook(QStringLiteral("dropped.vlr"), QStringLiteral("d"), 1));
+    EXPECT_FALSE(frame_->ReadingBar()->isVisible()) << "a book dropped meanwhile shows no bar";
 
     QTest::keyClick(frame_.get(), c.leaveKey);
     EXPECT_FALSE(frame_->isFullScreen());
