@@ -66,7 +66,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), reader_(std::make
     // The frame's own right-click menu would hide bands behind the back of
     // the commands that track them.
     setContextMenuPolicy(Qt::NoContextMenu);
-    setAcceptDrops(true);
+    AcceptBookDrops();
     // The top area: menu bar, main tool bar, reading bar.
     BuildMenuBand();
     BuildMainToolBar();

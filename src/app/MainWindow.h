@@ -127,6 +127,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Books dropped anywhere on the window open; see MainWindowDrop.cpp.
+    void AcceptBookDrops();
     void BuildMenuBand();
     void BuildMainToolBar();
     void BuildReadingBar();

@@ -175,6 +175,7 @@ struct BookDropCase {
     bool accepted;
     const char *opened;  // the caption's file afterwards
     const char *bOnDisk; // b's title afterwards
+    bool onTitleBox;     // dropped on the form's title box (edit mode), not on the page
 };
 
 class BookDrop : public FrameTest, public ::testing::WithParamInterface<BookDropCase> {};
@@ -188,19 +189,22 @@ TEST_P(BookDrop, OpensAfterTheChangeTestOrIsRefused)
     Open(b);
     if (*c.edit)
         Title()->setText(QString::fromUtf8(c.edit));
+    if (c.onTitleBox)
+        SwitchTo(false);
 
+    // File managers offer the files' names as text as well.
     QMimeData data;
     const QString dropped = QString::fromUtf8(c.dropped);
-    if (dropped.startsWith(QLatin1String("text:")))
-        data.setText(dropped.mid(5));
-    else
+    data.setText(dropped.startsWith(QLatin1String("text:")) ? dropped.mid(5) : files_.FilePath(dropped));
+    if (!dropped.startsWith(QLatin1String("text:")))
         data.setUrls({QUrl::fromLocalFile(files_.FilePath(dropped))});
-    const QPoint at = frame_->Viewer()->geometry().center();
+    QWidget *target = c.onTitleBox ? static_cast<QWidget *>(Title()) : frame_.get();
+    const QPoint at = c.onTitleBox ? QPoint(5, 5) : frame_->Viewer()->geometry().center();
     QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(frame_.get(), &enter);
+    QApplication::sendEvent(target, &enter);
     EXPECT_EQ(enter.isAccepted(), c.accepted) << "a refused drag shows the no-drop pointer";
     QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(frame_.get(), &drop);
+    QApplication::sendEvent(target, &drop);
     QCoreApplication::processEvents();
 
     const QString opened = files_.FilePath(QString::fromUtf8(c.opened));
@@ -212,11 +216,13 @@ TEST_P(BookDrop, OpensAfterTheChangeTestOrIsRefused)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BookDrop,
-    ::testing::Values(BookDropCase{"BookOpens", "a.vlr", "", true, "a.vlr", "b"},
+    ::testing::Values(BookDropCase{"BookOpens", "a.vlr", "", true, "a.vlr", "b", false},
                       // as with File > Open, the changes are saved without a question
-                      BookDropCase{"ChangesSavedFirst", "a.vlr", "b edited", true, "a.vlr", "b edited"},
-                      BookDropCase{"PictureRefused", "p.png", "", false, "b.vlr", "b"},
-                      BookDropCase{"TextRefused", "text:a.vlr", "", false, "b.vlr", "b"}),
+                      BookDropCase{"ChangesSavedFirst", "a.vlr", "b edited", true, "a.vlr", "b edited", false},
+                      // a text box would take the file's name as text
+                      BookDropCase{"OnTheTitleBox", "a.vlr", "", true, "a.vlr", "b", true},
+                      BookDropCase{"PictureRefused", "p.png", "", false, "b.vlr", "b", false},
+                      BookDropCase{"TextRefused", "text:a.vlr", "", false, "b.vlr", "b", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
