@@ -50,7 +50,8 @@ void OpenDroppedBook(MainWindow &frame, QDropEvent *event)
     event->accept();
     // After the drag has ended: the change test may ask for a file name, and
     // the program that started the drag waits until the drop returns.
-    QMetaObject::invokeMethod(&frame, [&frame, path] { frame.OpenBookFile(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &frame, [&frame, path] { frame.OpenBookFile(path); }, Qt::QueuedConnection);
 }
 
 // A book dragged over any widget of the window is the window's: a text box
@@ -68,8 +69,7 @@ protected:
             return false;
         auto *widget = qobject_cast<QWidget *>(watched);
         auto *drag = static_cast<QDropEvent *>(event);
-        if (!widget || widget == &frame_ || widget->window() != &frame_
-            || DroppedBookFile(drag->mimeData()).isEmpty())
+        if (!widget || widget == &frame_ || widget->window() != &frame_ || DroppedBookFile(drag->mimeData()).isEmpty())
             return false;
         if (type == QEvent::Drop)
             OpenDroppedBook(frame_, drag);

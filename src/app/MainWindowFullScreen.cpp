@@ -5,8 +5,8 @@
 #include "viewer/PictureView.h"
 
 #include <QStatusBar>
-#include <QWidget>
 #include <QToolBar>
+#include <QWidget>
 
 void MainWindow::EnterFullScreen()
 {

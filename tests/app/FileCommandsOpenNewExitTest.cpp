@@ -214,15 +214,15 @@ TEST_P(BookDrop, OpensAfterTheChangeTestOrIsRefused)
     EXPECT_EQ(onDisk.title, QString::fromUtf8(c.bOnDisk));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BookDrop,
-    ::testing::Values(BookDropCase{"BookOpens", "a.vlr", "", true, "a.vlr", "b", false},
-                      // as with File > Open, the changes are saved without a question
-                      BookDropCase{"ChangesSavedFirst", "a.vlr", "b edited", true, "a.vlr", "b edited", false},
-                      // a text box would take the file's name as text
-                      BookDropCase{"OnTheTitleBox", "a.vlr", "", true, "a.vlr", "b", true},
-                      BookDropCase{"PictureRefused", "p.png", "", false, "b.vlr", "b", false},
-                      BookDropCase{"TextRefused", "text:a.vlr", "", false, "b.vlr", "b", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BookDrop,
+                         ::testing::Values(BookDropCase{"BookOpens", "a.vlr", "", true, "a.vlr", "b", false},
+                                           // as with File > Open, the changes are saved without a question
+                                           BookDropCase{"ChangesSavedFirst", "a.vlr", "b edited", true, "a.vlr",
+                                                        "b edited", false},
+                                           // a text box would take the file's name as text
+                                           BookDropCase{"OnTheTitleBox", "a.vlr", "", true, "a.vlr", "b", true},
+                                           BookDropCase{"PictureRefused", "p.png", "", false, "b.vlr", "b", false},
+                                           BookDropCase{"TextRefused", "text:a.vlr", "", false, "b.vlr", "b", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -20,7 +20,7 @@ struct DropCase {
     QStringList dropped; // file names in the scratch folder
     int row;             // under the pointer; -1: below the last row
     bool accepted;
-    const char *rows;    // the list afterwards, selected rows with "*"
+    const char *rows; // the list afterwards, selected rows with "*"
 };
 
 class PictureDrop : public ::testing::TestWithParam<DropCase> {};
@@ -72,13 +72,13 @@ TEST_P(PictureDrop, InsertsPicturesAtTheRowByTheAddRules)
 
 INSTANTIATE_TEST_SUITE_P(
     Drops, PictureDrop,
-    ::testing::Values(DropCase{"TwoOnTheSecondRow", {"x.png", "y.jpg"}, 1, true, "a.png x.png* y.jpg* b.png c.png"},
-                      DropCase{"BelowTheLastRow", {"x.png", "y.jpg"}, -1, true, "a.png b.png c.png x.png* y.jpg*"},
-                      DropCase{"DuplicateSkipped", {"b.png", "x.png"}, 0, true, "x.png* a.png b.png c.png"},
-                      // a text file is no picture; ">" cannot stand in a book's path line
-                      DropCase{"OnlyWhatABookCarries", {"notes.txt", "q>r.png", "y.jpg"}, 2, true,
-                               "a.png b.png y.jpg* c.png"},
-                      DropCase{"NoPictureRefused", {"notes.txt"}, 0, false, "a.png b.png c.png*"}),
+    ::testing::Values(
+        DropCase{"TwoOnTheSecondRow", {"x.png", "y.jpg"}, 1, true, "a.png x.png* y.jpg* b.png c.png"},
+        DropCase{"BelowTheLastRow", {"x.png", "y.jpg"}, -1, true, "a.png b.png c.png x.png* y.jpg*"},
+        DropCase{"DuplicateSkipped", {"b.png", "x.png"}, 0, true, "x.png* a.png b.png c.png"},
+        // a text file is no picture; ">" cannot stand in a book's path line
+        DropCase{"OnlyWhatABookCarries", {"notes.txt", "q>r.png", "y.jpg"}, 2, true, "a.png b.png y.jpg* c.png"},
+        DropCase{"NoPictureRefused", {"notes.txt"}, 0, false, "a.png b.png c.png*"}),
     CaseName());
 
 } // namespace
