@@ -20,6 +20,8 @@ PACKAGES=(
   xvfb xauth openbox xdotool x11-utils xclip imagemagick
   # install layout checks and packages
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
+  # a double-clicked book opened through the desktop's own lookup (gio open)
+  libglib2.0-bin
   # an independent RTF reader that checks what our RTF writer produces
   abiword
   # reads back the PDF books export (page count, text, metadata)

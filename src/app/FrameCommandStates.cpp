@@ -15,6 +15,7 @@ UiTargets UpdateUiTargets(int id)
     case kCmdFitHeight:
     case kCmdFitWidth: return UiTarget::Menu | UiTarget::ToolBar;
     case kCmdFileSaveAs:
+    case kCmdFullScreen:
     case kCmdViewToolbar:
     case kCmdViewReadingBar:
     case kCmdViewStatusBar:
@@ -49,6 +50,7 @@ QList<CommandUiState> ComputeCommandStates(const FrameIdleInput &in)
     states.append({kCmdFitScreen, r, in.fitScreen});
     states.append({kCmdStartAutoBrowse, r && !in.autoBrowse, std::nullopt});
     states.append({kCmdStopAutoBrowse, r && in.autoBrowse, std::nullopt});
+    states.append({kCmdFullScreen, r, in.fullScreen});
     states.append({kCmdReadMode, true, r});
     states.append({kCmdEditMode, true, !r});
     return states;

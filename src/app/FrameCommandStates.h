@@ -15,6 +15,7 @@ struct FrameIdleInput {
     bool fitWidth = false;
     bool fitHeight = false;
     bool autoBrowse = false;
+    bool fullScreen = false;
 };
 
 // The state one command gets; a missing part is left as it is.

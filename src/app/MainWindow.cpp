@@ -66,6 +66,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), reader_(std::make
     // The frame's own right-click menu would hide bands behind the back of
     // the commands that track them.
     setContextMenuPolicy(Qt::NoContextMenu);
+    AcceptBookDrops();
     // The top area: menu bar, main tool bar, reading bar.
     BuildMenuBand();
     BuildMainToolBar();
@@ -209,6 +210,8 @@ void MainWindow::ShowEditMode()
 {
     if (!IsReadMode())
         return;
+    // The form needs the bars and the window's own size.
+    LeaveFullScreen();
     acceleratorTable_ = kIdrEditAccelerators;
     client_->setCurrentWidget(editForm_);
     reader_->SetReadMode(false);
@@ -254,7 +257,11 @@ void MainWindow::OnDisplayModeChanged(std::uint32_t /*flags*/, int checkedZoomCo
 
 void MainWindow::ShowReadingBar(bool show)
 {
-    readingBar_->setVisible(show);
+    // A book opened in full screen (a drop) shows its bar on the way back.
+    if (fullScreen_)
+        fullScreen_->readingBar = show;
+    else
+        readingBar_->setVisible(show);
     SetCommandCheck(kCmdViewReadingBar, show);
 }
 
@@ -334,6 +341,12 @@ void MainWindow::OnCommand(int id)
     case kCmdStartAutoBrowse:
     case kCmdStopAutoBrowse: OnAutoBrowse(id); break;
     case kCmdReadingParameters: OnReadingParameters(); break;
+    case kCmdFullScreen:
+        if (IsFullScreenReading())
+            LeaveFullScreen();
+        else
+            EnterFullScreen();
+        break;
     case kCmdHelpManual:
     case kCmdHelpFaq:
     case kCmdHelpSupport: OpenHelpDocument(id); break;
@@ -391,6 +404,7 @@ FrameIdleInput MainWindow::IdleInput() const
     in.centre = view.Has(kDisplayCentre);
     in.border = view.Has(kDisplayBorder);
     in.autoBrowse = reader_->IsAutoBrowsing();
+    in.fullScreen = IsFullScreenReading();
     return in;
 }
 

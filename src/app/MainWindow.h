@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrameCommandStates.h"
+#include "app/FullScreenReturn.h"
 #include "app/RecentDocumentList.h"
 #include "document/BookDocument.h"
 #include "editor/BookInfoForm.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class BookFormPort;
 class FileCommandUi;
@@ -46,6 +48,11 @@ public:
     void SetWindowTitle(const QString &name = QString());
 
     bool IsReadMode() const;
+    // Full-screen reading (read mode only): the page alone on black over
+    // the whole screen; leaving it gives the window back exactly as it was.
+    void EnterFullScreen();
+    void LeaveFullScreen();
+    bool IsFullScreenReading() const { return fullScreen_.has_value(); }
     // The accelerator table the pre-translation applies: 128 at start, 233
     // after a switch to edit mode, 234 after a switch to read mode.
     int AcceleratorTableId() const { return acceleratorTable_; }
@@ -94,6 +101,9 @@ public:
     bool BooksDiffer() const;
     bool LoadBook(const QString &path);
     bool SaveBookTo(const QString &path);
+    // The open command with the file already chosen (the command line, a
+    // dropped book): the same change test, reading state, list and caption.
+    void OpenBookFile(const QString &path);
 
     CommandTable &Commands() { return *commands_; }
     NumberEdit *ZoomBox() const { return zoomBox_; }
@@ -113,8 +123,15 @@ signals:
 protected:
     // The close box, the window menu and Alt+F4 ask as the exit command does.
     void closeEvent(QCloseEvent *event) override;
+    // A book file dropped anywhere on the window opens as File > Open would
+    // open it; other drops are refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    // Books dropped anywhere on the window open; see MainWindowDrop.cpp.
+    void AcceptBookDrops();
     void BuildMenuBand();
     void BuildMainToolBar();
     void BuildReadingBar();
@@ -129,6 +146,7 @@ private:
     // The file commands.
     void OnFileNew();
     void OnFileOpen();
+    void OpenChosenBook(const QString &path);
     // Both report whether the form's book is now on disk: true when it was
     // written or had nothing to write, false when the title was empty, the
     // dialog was cancelled or the write failed.
@@ -194,4 +212,5 @@ private:
     bool saveDialogCancelled_ = false;
     std::function<void()> settingsDialog_;
     std::function<QString(const QString &)> exportPath_;
+    std::optional<FullScreenReturn> fullScreen_;
 };

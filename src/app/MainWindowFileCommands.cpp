@@ -175,6 +175,19 @@ void MainWindow::OnFileOpen()
     const QString path = fileUi_->AskOpenPath();
     if (path.isEmpty())
         return;
+    OpenChosenBook(path);
+}
+
+void MainWindow::OpenBookFile(const QString &path)
+{
+    SaveReadingStateOfBook();
+    if (!SaveChangesBeforeOpening())
+        return;
+    OpenChosenBook(path);
+}
+
+void MainWindow::OpenChosenBook(const QString &path)
+{
     if (!LoadBook(path)) {
         fileUi_->ShowMessage(kIdsCannotOpenFile, QMessageBox::Ok);
         return;

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QScreen>
@@ -22,6 +23,15 @@ std::unique_ptr<MainWindow> CreateMainWindow()
         frame->move(area.center() - frame->rect().center());
     }
     return frame;
+}
+
+void OpenBookFromArguments(MainWindow &frame, const QStringList &arguments)
+{
+    if (arguments.isEmpty() || arguments.first().isEmpty())
+        return;
+    // The recent list and the caption hold full paths, as the open dialog
+    // gives them, whatever folder the program was started from.
+    frame.OpenBookFile(QFileInfo(arguments.first()).absoluteFilePath());
 }
 
 bool InstallQtChineseTranslation()

@@ -15,12 +15,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vellora"));
     QApplication::setWindowIcon(NamedIcon(QStringLiteral("vellora.svg")));
     InstallQtChineseTranslation();
-    // Whatever else stands on the command line is ignored: the program
-    // always starts with a new, empty book.
     InitialiseDirectoriesFromEnvironment();
 
     const std::unique_ptr<MainWindow> frame = CreateMainWindow();
     frame->show();
+    // After the window is up, so that a book that does not open is reported
+    // over the program, which then stays with its new, empty book.
+    OpenBookFromArguments(*frame, QCoreApplication::arguments().mid(1));
     // A normal exit is 0 here: launchers and scripts read anything else as a
     // failure.
     return QApplication::exec() == 0 ? 0 : 1;

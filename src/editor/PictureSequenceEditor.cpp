@@ -2,6 +2,7 @@
 
 #include "editor/FileSizeText.h"
 #include "editor/PictureDialogFilter.h"
+#include "editor/PictureDropTarget.h"
 #include "editor/PictureRowModel.h"
 #include "ui/DialogUnits.h"
 #include "ui/ResourceIds.h"
@@ -98,6 +99,7 @@ PictureSequenceEditor::PictureSequenceEditor(QWidget *parent)
     connect(Button(kDelete), &QToolButton::clicked, this, [this] { OnDeletePictures(); });
     connect(Button(kAppend), &QToolButton::clicked, this, [this] { OnAppendPictures(); });
     chooser_ = &PictureSequenceEditor::ChoosePictureFiles;
+    new PictureDropTarget(*this, list_->viewport());
 }
 
 QToolButton *PictureSequenceEditor::Button(int id) const
@@ -256,6 +258,16 @@ void PictureSequenceEditor::AddPictureFiles(AddMode mode, const QStringList &pat
     PictureRows rows = Rows();
     const qsizetype anchor = TakeAddAnchor(rows, mode);
     AddPictureRows(rows, anchor, paths, compileTime, &LookUpPictureFile);
+    ShowRows(std::move(rows));
+}
+
+void PictureSequenceEditor::AddPictureFilesAt(qsizetype row, const QStringList &paths)
+{
+    // Each file goes in at the same row, pushing the one before it down:
+    // handed over last first, they stand in the order they were dragged.
+    QStringList lastFirst(paths.crbegin(), paths.crend());
+    PictureRows rows = model_->Rows();
+    AddPictureRows(rows, row, lastFirst, FormatCompileTime(QDateTime::currentDateTime()), &LookUpPictureFile);
     ShowRows(std::move(rows));
 }
 

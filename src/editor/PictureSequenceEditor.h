@@ -42,6 +42,9 @@ public:
     void AddPictureFiles(AddMode mode);
     // The same with paths already chosen (what the dialog returned).
     void AddPictureFiles(AddMode mode, const QStringList &paths);
+    // Dropped files, by the same rules, standing from `row` on in the order
+    // they came; exactly they are selected.
+    void AddPictureFilesAt(qsizetype row, const QStringList &paths);
 
     // Who asks for the files; tests put their own choice here. An empty list
     // means the user cancelled.

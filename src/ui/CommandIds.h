@@ -45,6 +45,7 @@ enum CommandId : int {
     kCmdStartAutoBrowse = 32836,
     kCmdJumpBack = 32837,
     kCmdLastPage = 32838,
+    kCmdFullScreen = 650,
 };
 
 // The six zoom steps, smallest first: menu 211 and the update-UI table treat

@@ -9,6 +9,7 @@ enum ResourceId : int {
     kIdrReadingBar = 223,
     kIdrEditAccelerators = 233,
     kIdrReadAccelerators = 234,
+    kIdrFullScreenAccelerators = 650, // the page keys, F11 and Esc
 };
 
 // Ids of the string table's texts that are not command prompts.

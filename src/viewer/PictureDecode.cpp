@@ -135,7 +135,11 @@ QSize DisplaySizeFor(const DecodeRequest &request, QSize pixelSize)
 {
     if (request.displaySize.isValid())
         return request.displaySize;
-    return ExpectedDisplaySize(request.layout, pixelSize);
+    // The layout counts logical pixels; a high-density screen shows more.
+    const QSize logical = ExpectedDisplaySize(request.layout, pixelSize);
+    if (request.devicePixelRatio == 1)
+        return logical;
+    return (QSizeF(logical) * request.devicePixelRatio).toSize();
 }
 
 QSize ReducedSize(QSize fullSize, int reduction)

@@ -18,13 +18,15 @@ struct DecodeRequest {
     QSize dpi{96, 96};           // the screen's logical resolution (ScreenLogicalDpi)
     bool fullResolution = false; // a zoom needs every pixel
     QSize displaySize;           // when valid, the size the page is drawn at, whatever the layout says
+    qreal devicePixelRatio = 1;  // device pixels per logical pixel of the view (ignored with displaySize)
 };
 
 // The window size of the picture rectangle when a picture of the given
 // natural size is shown in a view laid out like `layout` (load, layout,
 // zoom keeping the centre: what showing a page does).
 QSize ExpectedDisplaySize(const ZoomScrollModel &layout, QSize pixelSize);
-// The size the request will draw a picture of that natural size at.
+// The size the request will draw a picture of that natural size at, in
+// device pixels.
 QSize DisplaySizeFor(const DecodeRequest &request, QSize pixelSize);
 
 // The largest JPEG reduction (1, 2, 4 or 8) whose decoded size still covers

@@ -48,6 +48,7 @@ DecodeRequest PictureView::RequestFor(const QString &path, bool fullResolution) 
     request.layout = zs_;
     request.fullResolution = fullResolution;
     request.dpi = ScreenLogicalDpi();
+    request.devicePixelRatio = devicePixelRatioF();
     return request;
 }
 
@@ -200,7 +201,7 @@ void PictureView::EnsureResolution()
     if (!picture_ || picture_->IsVector() || !picture_->IsReduced())
         return;
     const PictureRect r = zs_.PictureRectInWindow();
-    const QSize shown(r.right - r.left, r.bottom - r.top);
+    const QSize shown = (QSizeF(r.right - r.left, r.bottom - r.top) * devicePixelRatioF()).toSize();
     if (ResolutionSuffices(*picture_, shown))
         return;
     if (PagePicturePtr full = cache_.Obtain(RequestFor(picturePath_, /*fullResolution=*/true))) {

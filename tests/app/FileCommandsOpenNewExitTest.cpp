@@ -3,9 +3,15 @@
 
 #include "FrameFixture.h"
 #include "editor/BookInfoForm.h"
+#include "settings/store/SettingsStore.h"
 #include "ui/ResourceIds.h"
+#include "ui/StringTable.h"
+#include "viewer/PictureView.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -121,5 +127,102 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{"CloseBoxNeverSavedOk", true, false, true, QMessageBox::Ok, true, true},
                       LeaveCase{"CloseBoxUnchanged", true, false, false, QMessageBox::Cancel, false, true}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// A file manager starts the program with the book that was double-clicked.
+struct CommandLineCase {
+    const char *name;
+    QStringList arguments; // file names in the files folder
+    const char *opened;    // the book that ends up open, "" for none
+    int message;           // shown, 0 for none
+};
+
+class CommandLineBook : public FrameTest, public ::testing::WithParamInterface<CommandLineCase> {};
+
+TEST_P(CommandLineBook, OpensAsTheOpenCommandWould)
+{
+    const CommandLineCase &c = GetParam();
+    MakeBook(QStringLiteral("a.vlr"), QStringLiteral("a"), 3);
+    MakeBook(QStringLiteral("b.vlr"), QStringLiteral("b"), 1);
+    ASSERT_TRUE(WriteAll(files_.FilePath(QStringLiteral("junk.vlr")), "not a book"));
+    QStringList arguments;
+    for (const QString &name : c.arguments)
+        arguments.append(files_.FilePath(name));
+    OpenBookFromArguments(*frame_, arguments);
+
+    // Nothing opened: the new, empty book of the start stays.
+    const QString path = *c.opened ? files_.FilePath(QString::fromUtf8(c.opened)) : QString();
+    const QString program = LoadString(kIdsAppTitle);
+    EXPECT_EQ(user_->messagesShown, c.message ? QList<int>{c.message} : QList<int>{});
+    EXPECT_EQ(frame_->windowTitle(), path.isEmpty() ? program : path + QStringLiteral(" - ") + program);
+    EXPECT_EQ(Title()->text(), QFileInfo(path).completeBaseName());
+    EXPECT_EQ(frame_->Viewer()->HasPicture(), !path.isEmpty()) << "the first page is on screen";
+    EXPECT_EQ(ReadSettingText(QStringLiteral("Recent Document List"), QStringLiteral("Document1"), {}), path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandLineBook,
+    ::testing::Values(CommandLineCase{"NoArgument", {}, "", 0}, CommandLineCase{"OneBook", {"a.vlr"}, "a.vlr", 0},
+                      CommandLineCase{"TwoBooksTheFirstOpens", {"b.vlr", "a.vlr"}, "b.vlr", 0},
+                      CommandLineCase{"MissingFile", {"gone.vlr", "a.vlr"}, "", kIdsCannotOpenFile},
+                      CommandLineCase{"NotABook", {"junk.vlr"}, "", kIdsCannotOpenFile}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Books dragged from a file manager onto the window, where b.vlr is open.
+struct BookDropCase {
+    const char *name;
+    const char *dropped; // a file in the files folder; "text:" drags plain text
+    const char *edit;    // typed into b's title first ("": no change)
+    bool accepted;
+    const char *opened;  // the caption's file afterwards
+    const char *bOnDisk; // b's title afterwards
+    bool onTitleBox;     // dropped on the form's title box (edit mode), not on the page
+};
+
+class BookDrop : public FrameTest, public ::testing::WithParamInterface<BookDropCase> {};
+
+TEST_P(BookDrop, OpensAfterTheChangeTestOrIsRefused)
+{
+    const BookDropCase &c = GetParam();
+    MakeBook(QStringLiteral("a.vlr"), QStringLiteral("a"), 2);
+    const QString b = MakeBook(QStringLiteral("b.vlr"), QStringLiteral("b"), 1);
+    QImage(8, 8, QImage::Format_RGB32).save(files_.FilePath(QStringLiteral("p.png")));
+    Open(b);
+    if (*c.edit)
+        Title()->setText(QString::fromUtf8(c.edit));
+    if (c.onTitleBox)
+        SwitchTo(false);
+
+    // File managers offer the files' names as text as well.
+    QMimeData data;
+    const QString dropped = QString::fromUtf8(c.dropped);
+    data.setText(dropped.startsWith(QLatin1String("text:")) ? dropped.mid(5) : files_.FilePath(dropped));
+    if (!dropped.startsWith(QLatin1String("text:")))
+        data.setUrls({QUrl::fromLocalFile(files_.FilePath(dropped))});
+    QWidget *target = c.onTitleBox ? static_cast<QWidget *>(Title()) : frame_.get();
+    const QPoint at = c.onTitleBox ? QPoint(5, 5) : frame_->Viewer()->geometry().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_EQ(enter.isAccepted(), c.accepted) << "a refused drag shows the no-drop pointer";
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+
+    const QString opened = files_.FilePath(QString::fromUtf8(c.opened));
+    EXPECT_EQ(frame_->windowTitle(), opened + QStringLiteral(" - ") + LoadString(kIdsAppTitle));
+    BookDocument onDisk;
+    ASSERT_TRUE(ReadBookFile(b, onDisk));
+    EXPECT_EQ(onDisk.title, QString::fromUtf8(c.bOnDisk));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BookDrop,
+                         ::testing::Values(BookDropCase{"BookOpens", "a.vlr", "", true, "a.vlr", "b", false},
+                                           // as with File > Open, the changes are saved without a question
+                                           BookDropCase{"ChangesSavedFirst", "a.vlr", "b edited", true, "a.vlr",
+                                                        "b edited", false},
+                                           // a text box would take the file's name as text
+                                           BookDropCase{"OnTheTitleBox", "a.vlr", "", true, "a.vlr", "b", true},
+                                           BookDropCase{"PictureRefused", "p.png", "", false, "b.vlr", "b", false},
+                                           BookDropCase{"TextRefused", "text:a.vlr", "", false, "b.vlr", "b", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -31,7 +31,7 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 desktop-file-validate "$prefix/share/applications/vellora.desktop" || fail "desktop entry"
-grep -q '^Exec=vellora$' "$prefix/share/applications/vellora.desktop" || fail "the desktop entry passes arguments"
+grep -q '^Exec=vellora %f$' "$prefix/share/applications/vellora.desktop" || fail "the desktop entry does not pass the file"
 xmllint --noout "$prefix/share/mime/packages/vellora.xml" || fail "MIME XML"
 
 # The type is recognised by content (a book under another name).
@@ -60,3 +60,15 @@ bash "$(dirname "$0")/run-installed-program.sh" "$prefix" "$shot" || fail "the i
 colours=$(convert "$shot" -crop 900x500+150+150 +repage -format %k info:)
 [ "$colours" -gt 50 ] || fail "the first page looks blank ($colours colours; see $shot)"
 echo "installed program shows the sample book ($colours colours in the page)"
+
+# A book double-clicked in a file manager opens in the installed program.
+if ! command -v gio >/dev/null || ! command -v update-desktop-database >/dev/null \
+   || ! command -v update-mime-database >/dev/null; then
+  echo "no desktop tools here, so opening a double-clicked book was not tried"
+  exit 0
+fi
+shot="$build/tests/double-clicked-book.png"
+bash "$(dirname "$0")/run-installed-program.sh" "$prefix" "$shot" double-click || fail "the double-clicked book"
+colours=$(convert "$shot" -crop 900x500+150+150 +repage -format %k info:)
+[ "$colours" -gt 50 ] || fail "the double-clicked book shows no page ($colours colours; see $shot)"
+echo "a double-clicked book opens in the installed program ($colours colours in the page)"
