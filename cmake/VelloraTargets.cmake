@@ -1,7 +1,7 @@
 # Helpers that give every target of ours the same warnings and layout.
 
 function(vellora_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wfloat-conversion -Werror)
 endfunction()
 
 # vellora_include_root(<target> <folder> [FILES <header>...])

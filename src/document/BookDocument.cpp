@@ -5,8 +5,8 @@
 
 #include <QDateTime>
 
-PictureEntry::PictureEntry(const QString &path, const QString &compileTime, std::uint64_t fileSize)
-    : path(ContractPicturePath(path)), fileSize(fileSize), compileTime(compileTime)
+PictureEntry::PictureEntry(const QString &picturePath, const QString &compiled, std::uint64_t bytes)
+    : path(ContractPicturePath(picturePath)), fileSize(bytes), compileTime(compiled)
 {
 }
 

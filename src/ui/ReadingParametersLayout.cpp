@@ -88,14 +88,14 @@ ReadingParametersControls BuildReadingParameters(QWidget &host, ReadingParameter
     if (buttons == ReadingParametersButtons::OkCancel) {
         c.ok = new QPushButton(LoadString(kIdsButtonOk), &host);
         c.cancel = new QPushButton(LoadString(kIdsButtonCancel), &host);
-        auto *row = new QHBoxLayout;
-        row->addStretch(1);
+        auto *buttonRow = new QHBoxLayout;
+        buttonRow->addStretch(1);
         for (QPushButton *button : {c.ok, c.cancel}) {
             button->setMinimumWidth(DialogXToPixels(50, base));
-            row->addWidget(button);
+            buttonRow->addWidget(button);
         }
-        row->addStretch(1);
-        outer->addLayout(row);
+        buttonRow->addStretch(1);
+        outer->addLayout(buttonRow);
     }
     // A page builds its controls while it is already on screen.
     for (QWidget *child : host.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NewWithChanges,
                                            NewCase{"NeverSavedCancel", false, QMessageBox::Cancel, "old", false},
                                            // Never saved: Yes runs save as; cancelling it keeps the book.
                                            NewCase{"NeverSavedYesCancelled", false, QMessageBox::Yes, "old", false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 struct LeaveCase {
     const char *name;
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{"CloseBoxChangedCancel", true, true, true, QMessageBox::Cancel, true, false},
                       LeaveCase{"CloseBoxNeverSavedOk", true, false, true, QMessageBox::Ok, true, true},
                       LeaveCase{"CloseBoxUnchanged", true, false, false, QMessageBox::Cancel, false, true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 // A file manager starts the program with the book that was double-clicked.
 struct CommandLineCase {
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandLineCase{"TwoBooksTheFirstOpens", {"b.vlr", "a.vlr"}, "b.vlr", 0},
                       CommandLineCase{"MissingFile", {"gone.vlr", "a.vlr"}, "", kIdsCannotOpenFile},
                       CommandLineCase{"NotABook", {"junk.vlr"}, "", kIdsCannotOpenFile}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 // Books dragged from a file manager onto the window, where b.vlr is open.
 struct BookDropCase {
@@ -223,6 +223,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, BookDrop,
                                            BookDropCase{"OnTheTitleBox", "a.vlr", "", true, "a.vlr", "b", true},
                                            BookDropCase{"PictureRefused", "p.png", "", false, "b.vlr", "b", false},
                                            BookDropCase{"TextRefused", "text:a.vlr", "", false, "b.vlr", "b", false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace

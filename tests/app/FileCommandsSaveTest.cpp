@@ -79,7 +79,7 @@ TEST_P(FileCommandsWithoutRoom, OpeningABookLeavesTheSettingsFileAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FileCommandsWithoutRoom, ::testing::Bool(),
-                         [](const auto &info) { return std::string(info.param ? "SmallTmpfs" : "FileSizeLimit"); });
+                         [](const auto &instance) { return std::string(instance.param ? "SmallTmpfs" : "FileSizeLimit"); });
 
 } // namespace
 

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"NextEditing", History::ToEdit, Qt::Key_Right, Qt::NoModifier, 0},
                       KeyCase{"NextBackInReadMode", History::ToEditAndBack, Qt::Key_Right, Qt::NoModifier, 32828},
                       KeyCase{"KeypadEnterAtStart", History::None, Qt::Key_Enter, Qt::KeypadModifier, 59395}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 TEST_F(FrameTest, StartsInReadModeAndEachModeShowsItsOwnParts)
 {
@@ -139,6 +139,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FullScreenCase{"HiddenStatusBarStaysHidden", false, true, Qt::Key_F11, Qt::Key_Escape},
                       FullScreenCase{"F11IgnoredInEditMode", true, false, Qt::Key_F11, Qt::Key_F11},
                       FullScreenCase{"MenuIgnoredInEditMode", true, false, 0, Qt::Key_F11}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Situations, FrameUpdateUiTest,
                                            UiCase{"FitScreen", Situation::FitScreen, "01110"},
                                            UiCase{"Editing", Situation::Editing, "01000"},
                                            UiCase{"AutoBrowsing", Situation::AutoBrowsing, "11101"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 // Opening a book, making a new one or editing stops auto-browse behind the
 // buttons' backs; back in read mode they must offer to start it again.
@@ -70,8 +70,8 @@ TEST_P(AutoBrowseButtonsTest, ButtonsFollowTheReader)
     EXPECT_FALSE(frame_->Commands().FindToolBarAction(32822)->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, AutoBrowseButtonsTest, ::testing::Values(57601, 57600, 32806), [](const auto &info) {
-    return std::string(info.param == 57601 ? "Open" : info.param == 57600 ? "New" : "Edit");
+INSTANTIATE_TEST_SUITE_P(Commands, AutoBrowseButtonsTest, ::testing::Values(57601, 57600, 32806), [](const auto &instance) {
+    return std::string(instance.param == 57601 ? "Open" : instance.param == 57600 ? "New" : "Edit");
 });
 
 // The checks follow the view at once, not only at the next idle update; a

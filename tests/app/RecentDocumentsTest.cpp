@@ -108,6 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                       {"A-/y", "Aw", "B+/b", "Bw"},
                       {"/b", "/x", "", "", ""}},
         TwoCopiesCase{"ARemovedPathLeavesNoCopyInAHigherKey", 3, {"/x", "/y", "/z"}, {"A-/y", "Aw"}, {"/x", "/z", ""}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"RenderABadPicture", {"render", "@junk.gif", "@out.png"}, 1, "vellora-book: cannot load picture"},
         ExitCase{"ExportOnUnknownPaper", {"export", "@junk.vlr", "@out.pdf", "--page-size", "A5"}, 2, "usage: vellora-book export"},
         ExitCase{"ExportANonBook", {"export", "@junk.vlr", "@out.pdf"}, 1, "\"@junk.vlr\": Not a book file"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 // A book written where there is no room for it: a full disk (which needs a
 // tmpfs, so it skips where mounting is refused) and a file-size limit on the
@@ -101,6 +101,6 @@ TEST_P(CreateWithoutRoom, FailsWithTheReasonAndKeepsTheOldBook)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CreateWithoutRoom, testing::Bool(),
-                         [](const auto &info) { return std::string(info.param ? "FullDisk" : "FileSizeLimit"); });
+                         [](const auto &instance) { return std::string(instance.param ? "FullDisk" : "FileSizeLimit"); });
 
 } // namespace

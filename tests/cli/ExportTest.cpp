@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(PageSizes, ExportCommand,
                                              "PictureSized",
                                              {"--page-size", "picture"},
                                              {"595 x 842", "385 x 310", "348 x 278", "405 x 234", "595 x 842"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 // A cancel at any point of the progress, as the dialog's Cancel gives it,
 // leaves the PDF that was there byte for byte and nothing beside it.
@@ -183,7 +183,7 @@ TEST_P(CancelledExport, LeavesTheOldFileAndNoTemporaryFile)
 INSTANTIATE_TEST_SUITE_P(Points, CancelledExport,
                          testing::Values(CancelCase{"BeforeTheTitlePage", 0}, CancelCase{"AfterAPicturePage", 2},
                                          CancelCase{"AfterTheLastPage", 5}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 // No room for the PDF: a full disk or a read-only folder (both on a small
 // tmpfs, skipped where mounting is refused) or a file-size limit on the tool
@@ -228,6 +228,6 @@ INSTANTIATE_TEST_SUITE_P(Faults, ExportWithoutRoom,
                                          FaultCase{"FullDisk", FaultCase::FullDisk, "No space left on device"},
                                          FaultCase{"ReadOnlyFolder", FaultCase::ReadOnlyFolder,
                                                    "Read-only file system"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace

@@ -70,6 +70,6 @@ INSTANTIATE_TEST_SUITE_P(Writes, NoRoom,
                                          NoRoomCase{"LargeBookOnADiskWithLessRoom", true, 120, 8192},
                                          NoRoomCase{"SmallBookOverTheSizeLimit", false, 0, 0},
                                          NoRoomCase{"LargeBookOverTheSizeLimit", false, 120, 8192}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace

@@ -19,7 +19,7 @@ TEST_P(Base64Wrapping, BreaksAfterEvery19thFullGroupOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Base64Wrapping, testing::Values(56, 57, 58, 114),
-                         [](const auto &info) { return std::to_string(info.param) + "Bytes"; });
+                         [](const auto &instance) { return std::to_string(instance.param) + "Bytes"; });
 
 TEST(Base64Text, EncodesWithPaddingAndDecodesSkippingWhatIsNotInTheAlphabetUpToANul)
 {

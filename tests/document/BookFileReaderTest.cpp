@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"ByteOrderMarkBelongsToTheFileType", QStringLiteral("\uFEFF") + Book(kZeros, kBlocks, {}), true,
                    [](const BookDocument &b) { EXPECT_EQ(b.fileType, QStringLiteral("\uFEFFPicture Book File (*.vlr)")); }},
         ReaderCase{"Empty", QString(), false, nullptr}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 TEST(BookFileReaderFiles, RefusesAHugeFileWithoutReadingIt)
 {

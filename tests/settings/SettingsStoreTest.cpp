@@ -102,4 +102,4 @@ TEST_P(SettingsOnAFullDisk, LeavesTheFileAsItWasAndWritesAllKeysOnceThereIsRoom)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsOnAFullDisk, testing::Bool(),
-                         [](const auto &info) { return std::string(info.param ? "SmallTmpfs" : "FileSizeLimit"); });
+                         [](const auto &instance) { return std::string(instance.param ? "SmallTmpfs" : "FileSizeLimit"); });

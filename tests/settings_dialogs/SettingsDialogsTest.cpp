@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      SetFixedDialogSize(*dialog, QSize(120, 80));
                                      return dialog;
                                  }}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 // OK writes the reading values in their normal form, and the paths only
 // once their page was shown; Cancel writes nothing.

@@ -23,7 +23,7 @@ TEST_P(GifWriterRoundTrip, QtReadsBackThePixelsWritten)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, GifWriterRoundTrip, testing::Values(QSize(1, 1), QSize(7, 3), QSize(517, 389)),
-                         [](const auto &info) { return "Side" + std::to_string(info.param.width()); });
+                         [](const auto &instance) { return "Side" + std::to_string(instance.param.width()); });
 
 // Header sizes that add up, records that chain exactly to the end-of-file
 // record, a valid checksum.

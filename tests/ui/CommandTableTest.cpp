@@ -87,8 +87,8 @@ TEST_P(CommandBarMenuClose, TitleButtonLooksUntouchedAfterItsMenuCloses)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, CommandBarMenuClose, ::testing::Values(MenuClose::EscapeKey, MenuClose::ClickElsewhere),
-                         [](const auto &info) {
-                             return std::string(info.param == MenuClose::EscapeKey ? "EscapeKey" : "ClickElsewhere");
+                         [](const auto &instance) {
+                             return std::string(instance.param == MenuClose::EscapeKey ? "EscapeKey" : "ClickElsewhere");
                          });
 
 } // namespace

@@ -27,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(Values, DialogUnitsTest,
                          ::testing::Values(UnitCase{233, 6, 13, 350, 379}, UnitCase{1, 6, 12, 2, 2},
                                            UnitCase{-3, 6, 13, -5, -5},
                                            UnitCase{2000000000, 8, 16, 2147483647, 2147483647}),
-                         [](const auto &info) {
-                             return (info.param.units < 0 ? "Minus" : "") + std::to_string(std::abs(info.param.units)) + "Units";
+                         [](const auto &instance) {
+                             return (instance.param.units < 0 ? "Minus" : "") + std::to_string(std::abs(instance.param.units)) + "Units";
                          });
 } // namespace

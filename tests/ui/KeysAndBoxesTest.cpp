@@ -73,6 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Ways, MessageBoxDismissTest,
                                            DismissCase{"YesNoCancelCloseBox", kYesNoCancel, false},
                                            DismissCase{"OkCancelEscape", kOkCancel, true},
                                            DismissCase{"OkCancelCloseBox", kOkCancel, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace

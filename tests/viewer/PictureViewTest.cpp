@@ -83,8 +83,8 @@ TEST_P(EmptiedView, ShowsNothingAndNothingScrollsButTheZoomBoxStays)
     EXPECT_EQ(drawn, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(After, EmptiedView, ::testing::Bool(), [](const auto &info) {
-    return std::string(info.param ? "AFailedLoad" : "ABookWithoutPages");
+INSTANTIATE_TEST_SUITE_P(After, EmptiedView, ::testing::Bool(), [](const auto &instance) {
+    return std::string(instance.param ? "AFailedLoad" : "ABookWithoutPages");
 });
 
 // An enlarged photograph is interpolated: a 2-pixel checker at 400 % shows

@@ -102,6 +102,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ZoomScrollExamples, ::testing::Values(
     ExampleCase{"WheelOnAFlatPicture", 500, 500, 1000, 200,
                 [](View &v) { v.SetWheelSettings(3, 3); v.VerticalWheel(-120); }, 1.0f, {}, nullptr, {},
                 IntPoint{30, 0}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace

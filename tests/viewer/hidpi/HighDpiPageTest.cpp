@@ -82,6 +82,6 @@ INSTANTIATE_TEST_SUITE_P(Zooms, HighDpiPage,
                              CheckerCase{"HalfSizeOnePixelEach", kZoom50, 400, 1},
                              // its own size: each picture pixel a sharp 2 x 2 block
                              CheckerCase{"OwnSizeTwoByTwoBlocks", kZoom100, 100, 2}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &instance) { return std::string(instance.param.name); });
 
 } // namespace
