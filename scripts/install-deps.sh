@@ -9,6 +9,8 @@ PACKAGES=(
   # Qt 6 and the picture stack
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 qt6-qpa-plugins
+  # parts of JPEGs decoded by libjpeg itself (rows skipped, columns cropped)
+  libjpeg62-turbo-dev
   # Qt's own dialogs and menus in Chinese
   qt6-translations-l10n
   libemf2svg-dev
