@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 // What a page decode needs to know besides the file: how the view is laid
@@ -18,6 +19,7 @@ struct DecodeRequest {
     QSize dpi{96, 96};           // the screen's logical resolution (ScreenLogicalDpi)
     bool fullResolution = false; // a zoom needs every pixel
     QSize displaySize;           // when valid, the size the page is drawn at, whatever the layout says
+    bool partFirst = false;      // the page is wanted on screen now: its visible part may come first
 };
 
 // The window size of the picture rectangle when a picture of the given
@@ -41,8 +43,10 @@ PagePicturePtr DecodePagePicture(const DecodeRequest &request);
 // A raster picture at least twice the display size on both sides is kept at
 // 1/2, 1/4 or 1/8 of its size (the one that still covers the display): a
 // JPEG is reduced by its codec, any other format is decoded whole and
-// scaled down before the whole picture is let go.
-PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request);
+// scaled down before the whole picture is let go. A decode whose
+// `cancelled` is set gives nothing, stopping early where the codec allows.
+PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request,
+                                      const std::atomic<bool> *cancelled = nullptr);
 
 // The natural size of a raster picture as its header tells it; invalid
 // where only a decode does (metafiles, icons, headers without a size).

@@ -1,5 +1,7 @@
 #include "viewer/PictureDecodeCache.h"
 
+#include "viewer/PagePart.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -10,6 +12,7 @@ struct PictureDecodeCache::Job {
     DecodeRequest request;
     std::atomic<bool> cancelled{false};
     bool started = false; // the rest guarded by the cache's mutex
+    bool forScreen = false; // completes a page handed out partial: first in line, never dropped by Prefetch
     bool done = false;
     PagePicturePtr result;
     std::condition_variable finished;
@@ -113,11 +116,23 @@ PagePicturePtr PictureDecodeCache::Obtain(const DecodeRequest &request)
     const FileKey key = KeyFor(request.path);
     std::unique_lock lock(mutex_);
     shown_.reset();
+    // The rest of a page the reader has left is no longer wanted.
+    bool left = false;
+    for (const auto &job : jobs_)
+        if (job->forScreen && !(job->key == key) && !job->cancelled)
+            left = job->cancelled = true;
+    if (left)
+        changed_.notify_all(); // a worker waiting for room for it gives up
+    queue_.removeIf([](const auto &job) { return job->cancelled.load(); });
+    jobs_.removeIf([](const auto &job) { return job->cancelled && !job->started; });
     if (PagePicturePtr cached = FindLocked(key, request)) {
         ++counters_.hits;
         shown_ = cached;
         return cached;
     }
+    if (request.partFirst)
+        if (PagePicturePtr part = ObtainPartFirst(lock, key, request))
+            return part;
     std::shared_ptr<Job> pending;
     for (const auto &job : jobs_)
         if (job->key == key && !job->cancelled && job->request.fullResolution >= request.fullResolution)
@@ -166,6 +181,64 @@ PagePicturePtr PictureDecodeCache::Obtain(const DecodeRequest &request)
     return picture;
 }
 
+PagePicturePtr PictureDecodeCache::ObtainPartFirst(std::unique_lock<std::mutex> &lock, const FileKey &key,
+                                                   const DecodeRequest &request)
+{
+    // Even a decode of this page already running ahead is not waited for:
+    // the visible part alone comes sooner than the rest of the whole.
+    lock.unlock();
+    const std::optional<QByteArray> bytes = ReadPagePictureFile(request.path);
+    const std::optional<QRect> part = bytes ? PartShownFirst(*bytes, request) : std::nullopt;
+    lock.lock();
+    if (!part)
+        return nullptr;
+    const qint64 cost = bytes->size() + 4 * qint64(part->width()) * part->height();
+    ++screenDecodes_;
+    reserved_ += cost;
+    lock.unlock();
+    PagePicturePtr picture = DecodePagePart(*bytes, *part, request);
+    lock.lock();
+    reserved_ -= cost;
+    --screenDecodes_;
+    if (PagePicturePtr whole = FindLocked(key, request)) {
+        // Finished ahead while the part was decoded.
+        picture = whole;
+    } else if (picture) {
+        ++counters_.parts;
+        std::shared_ptr<Job> rest;
+        for (const auto &job : jobs_)
+            if (job->key == key && !job->cancelled && job->request.fullResolution >= request.fullResolution)
+                rest = job;
+        if (!rest) {
+            rest = std::make_shared<Job>();
+            rest->key = key;
+            rest->request = request;
+            rest->request.partFirst = false;
+            jobs_.append(rest);
+        }
+        rest->forScreen = true;
+        if (!rest->started) {
+            queue_.removeOne(rest);
+            queue_.prepend(rest);
+        }
+        StartWorkersLocked();
+    }
+    if (picture)
+        shown_ = picture;
+    lock.unlock();
+    wake_.notify_all();
+    changed_.notify_all();
+    lock.lock();
+    return picture;
+}
+
+void PictureDecodeCache::StartWorkersLocked()
+{
+    if (!queue_.isEmpty())
+        while (int(workers_.size()) < workerCount_)
+            workers_.emplace_back([this] { WorkerLoop(); });
+}
+
 void PictureDecodeCache::Prefetch(const QList<DecodeRequest> &requests)
 {
     {
@@ -174,7 +247,7 @@ void PictureDecodeCache::Prefetch(const QList<DecodeRequest> &requests)
         for (const DecodeRequest &request : requests)
             wanted.append(KeyFor(request.path));
         for (const auto &job : jobs_)
-            if (!wanted.contains(job->key))
+            if (!job->forScreen && !wanted.contains(job->key))
                 job->cancelled = true;
         queue_.removeIf([](const auto &job) { return job->cancelled.load(); });
         jobs_.removeIf([](const auto &job) { return job->cancelled && !job->started; });
@@ -192,12 +265,11 @@ void PictureDecodeCache::Prefetch(const QList<DecodeRequest> &requests)
             jobs_.append(job);
             queue_.append(job);
         }
-        // Most wanted first, whenever it was queued.
-        std::stable_sort(queue_.begin(), queue_.end(),
-                         [&](const auto &a, const auto &b) { return wanted.indexOf(a->key) < wanted.indexOf(b->key); });
-        if (!queue_.isEmpty())
-            while (int(workers_.size()) < workerCount_)
-                workers_.emplace_back([this] { WorkerLoop(); });
+        // The rest of the page on screen, then the most wanted first,
+        // whenever it was queued.
+        const auto rank = [&](const auto &job) { return job->forScreen ? -1 : wanted.indexOf(job->key); };
+        std::stable_sort(queue_.begin(), queue_.end(), [&](const auto &a, const auto &b) { return rank(a) < rank(b); });
+        StartWorkersLocked();
     }
     wake_.notify_all();
 }
@@ -206,7 +278,7 @@ void PictureDecodeCache::WorkerLoop()
 {
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [&] { return closing_ || (!queue_.isEmpty() && screenDecodes_ == 0); });
+        wake_.wait(lock, [&] { return closing_ || (!queue_.isEmpty() && screenDecodes_ == 0 && !held_); });
         if (closing_)
             return;
         const std::shared_ptr<Job> job = queue_.takeFirst();
@@ -227,17 +299,22 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
     bool fits = false;
     {
         // A page that cannot fit now is not decoded ahead at all: it is
-        // decoded when it is shown.
-        std::lock_guard lock(mutex_);
-        fits = bytes && !job->cancelled && MakeRoomLocked(cost);
+        // decoded when it is shown. The rest of the page on screen is
+        // decoded as the page on screen is: when there is room, or alone.
+        std::unique_lock lock(mutex_);
+        if (bytes && job->forScreen)
+            changed_.wait(lock, [&] { return job->cancelled || closing_ || MakeRoomLocked(cost) || running_ == 1; });
+        fits = bytes && !job->cancelled && !closing_ && (job->forScreen || MakeRoomLocked(cost));
         if (fits)
             reserved_ += cost;
     }
     PagePicturePtr picture;
     if (fits)
-        picture = DecodePagePictureBytes(*bytes, job->request);
+        picture = DecodePagePictureBytes(*bytes, job->request, &job->cancelled);
+    bool completesScreen = false;
     {
         std::lock_guard lock(mutex_);
+        completesScreen = job->forScreen && !job->cancelled;
         if (fits)
             reserved_ -= cost;
         --running_;
@@ -249,6 +326,17 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
     }
     job->finished.notify_all();
     changed_.notify_all();
+    if (completesScreen && onCompleted_)
+        onCompleted_();
+}
+
+void PictureDecodeCache::HoldWorkers(bool hold)
+{
+    {
+        std::lock_guard lock(mutex_);
+        held_ = hold;
+    }
+    wake_.notify_all();
 }
 
 void PictureDecodeCache::WaitForWorkers()

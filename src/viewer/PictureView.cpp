@@ -32,9 +32,26 @@ PictureView::PictureView(QWidget *parent)
         connect(bar, &QScrollBar::valueChanged, this, [this, o](int value) { OnScrollValue(o, value); });
     }
     zs_.Resize(viewport()->width(), viewport()->height());
+    // A worker ends the decode of a page shown part first; the page is
+    // swapped in on this thread.
+    cache_.SetCompletionHandler(
+        [this] { QMetaObject::invokeMethod(this, [this] { CompletePartialPage(); }, Qt::QueuedConnection); });
 }
 
 PictureView::~PictureView() = default;
+
+void PictureView::CompletePartialPage()
+{
+    if (!picture_ || !picture_->IsPartial())
+        return;
+    // Found in the cache; decoded here only if the worker could not.
+    if (PagePicturePtr whole = cache_.Obtain(RequestFor(picturePath_))) {
+        picture_ = std::move(whole);
+        scaledCopy_ = QImage();
+        EnsureResolution();
+        viewport()->update();
+    }
+}
 
 void PictureView::ReadWheelSettings()
 {
@@ -64,7 +81,9 @@ bool PictureView::LoadPicture(const QString &path)
     // The old page goes before the new one is decoded: two pages of a book
     // of huge pictures would not fit in memory side by side.
     DropPicture();
-    picture_ = cache_.Obtain(RequestFor(path));
+    DecodeRequest request = RequestFor(path);
+    request.partFirst = true;
+    picture_ = cache_.Obtain(request);
     if (!picture_) {
         zs_.PictureLost();
         AfterChange();
