@@ -29,6 +29,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
@@ -156,6 +157,34 @@ void BM_ColdTurn(benchmark::State &state)
         view.reset();
         state.ResumeTiming();
     }
+}
+
+// A reader paging quickly at 100 %: the next key 50 ms after the page
+// shows, with one or two workers decoding ahead. The time of the turn to
+// its first paint.
+void BM_QuickTurn(benchmark::State &state)
+{
+    const BookDocument book = MakeBook(Pages(0));
+    auto view = MakeView(false);
+    view->DecodeCache().SetWorkerCount(int(state.range(0)));
+    BookReader reader;
+    reader.SetBook(&book);
+    reader.SetView(view.get());
+    reader.ShowCurrentPage();
+    int partial = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (reader.CurrentPage() + 1 >= book.pictureCount) {
+            reader.SetCurrentPage(0);
+            reader.ShowCurrentPage();
+        }
+        QApplication::processEvents();
+        QThread::msleep(50);
+        state.ResumeTiming();
+        Turn(reader, *view);
+        partial += view->Picture() && view->Picture()->IsPartial();
+    }
+    state.counters["partial"] = double(partial) / double(state.iterations());
 }
 
 // A cold turn until the whole page is decoded and drawn (the first paint
@@ -444,6 +473,7 @@ BENCHMARK(BM_DecodeWholeLibjpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DecodeDisplay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ColdTurn)->Apply(KindsAndModes)->Iterations(6);
 BENCHMARK(BM_ColdTurnSettled)->Args({0, 0})->ArgNames({"kind", "fit"})->Iterations(6)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_QuickTurn)->ArgName("workers")->Arg(1)->Arg(2)->Iterations(19)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenBook)->Iterations(6)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_PrefetchedTurn)->Apply(KindsAndModes)->Iterations(12);
 BENCHMARK(BM_ScrollAt400)->Unit(benchmark::kMillisecond)->UseRealTime();

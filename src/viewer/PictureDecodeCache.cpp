@@ -13,6 +13,9 @@ struct PictureDecodeCache::Job {
     std::atomic<bool> cancelled{false};
     bool started = false; // the rest guarded by the cache's mutex
     bool forScreen = false; // completes a page handed out partial: first in line, never dropped by Prefetch
+    bool partTried = false;   // the part a turn to the page shows first was decoded ahead, or tried
+    bool partPending = false; // decoding it now
+    PagePicturePtr part;      // that part, once decoded
     bool done = false;
     PagePicturePtr result;
     std::condition_variable finished;
@@ -21,6 +24,8 @@ struct PictureDecodeCache::Job {
 // The workers are plain threads handed their jobs under the cache's own
 // mutex, so every hand-over is one the thread sanitizer can follow (a
 // QThreadPool hands over inside Qt, which it cannot see into).
+int PictureDecodeCache::DefaultWorkerCount() { return std::clamp(int(std::thread::hardware_concurrency()) - 1, 1, 2); }
+
 PictureDecodeCache::PictureDecodeCache(qint64 byteBudget, int workerThreads)
     : byteBudget_(byteBudget), workerCount_(std::max(1, workerThreads))
 {
@@ -184,8 +189,30 @@ PagePicturePtr PictureDecodeCache::Obtain(const DecodeRequest &request)
 PagePicturePtr PictureDecodeCache::ObtainPartFirst(std::unique_lock<std::mutex> &lock, const FileKey &key,
                                                    const DecodeRequest &request)
 {
-    // Even a decode of this page already running ahead is not waited for:
-    // the visible part alone comes sooner than the rest of the whole.
+    // A decode ahead of this page makes its visible part first: that part
+    // is taken (or waited for, being nearly done) and the rest follows.
+    for (const auto &job : jobs_) {
+        if (!(job->key == key) || job->cancelled || job->request.fullResolution < request.fullResolution)
+            continue;
+        const std::shared_ptr<Job> ahead = job;
+        ahead->finished.wait(lock, [&] { return !ahead->partPending || ahead->done; });
+        if (PagePicturePtr whole = FindLocked(key, request)) {
+            shown_ = whole;
+            return whole;
+        }
+        if (!ahead->part || ahead->done || ahead->cancelled)
+            break;
+        ++counters_.parts;
+        shown_ = ahead->part;
+        PagePicturePtr part = ahead->part;
+        CompleteForScreenLocked(ahead);
+        lock.unlock();
+        wake_.notify_all();
+        lock.lock();
+        return part;
+    }
+    // Otherwise even a decode of this page already running is not waited
+    // for: the visible part alone comes sooner than the rest of the whole.
     lock.unlock();
     const std::optional<QByteArray> bytes = ReadPagePictureFile(request.path);
     const std::optional<QRect> part = bytes ? PartShownFirst(*bytes, request) : std::nullopt;
@@ -216,12 +243,7 @@ PagePicturePtr PictureDecodeCache::ObtainPartFirst(std::unique_lock<std::mutex> 
             rest->request.partFirst = false;
             jobs_.append(rest);
         }
-        rest->forScreen = true;
-        if (!rest->started) {
-            queue_.removeOne(rest);
-            queue_.prepend(rest);
-        }
-        StartWorkersLocked();
+        CompleteForScreenLocked(rest);
     }
     if (picture)
         shown_ = picture;
@@ -230,6 +252,16 @@ PagePicturePtr PictureDecodeCache::ObtainPartFirst(std::unique_lock<std::mutex> 
     changed_.notify_all();
     lock.lock();
     return picture;
+}
+
+void PictureDecodeCache::CompleteForScreenLocked(const std::shared_ptr<Job> &job)
+{
+    job->forScreen = true;
+    if (!job->started) {
+        queue_.removeOne(job);
+        queue_.prepend(job);
+    }
+    StartWorkersLocked();
 }
 
 void PictureDecodeCache::StartWorkersLocked()
@@ -281,6 +313,21 @@ void PictureDecodeCache::WorkerLoop()
         wake_.wait(lock, [&] { return closing_ || (!queue_.isEmpty() && screenDecodes_ == 0 && !held_); });
         if (closing_)
             return;
+        // The visible part of the page a turn goes to next comes before
+        // anything else, even the rest of the page on screen: a reader
+        // paging quickly needs it first.
+        const auto next =
+            std::find_if(queue_.cbegin(), queue_.cend(), [](const auto &queued) { return !queued->forScreen; });
+        if (next != queue_.cend() && !(*next)->partTried) {
+            const std::shared_ptr<Job> job = *next;
+            job->partTried = true;
+            job->partPending = true;
+            ++running_;
+            lock.unlock();
+            RunPart(job);
+            lock.lock();
+            continue;
+        }
         const std::shared_ptr<Job> job = queue_.takeFirst();
         job->started = true;
         ++running_;
@@ -288,6 +335,35 @@ void PictureDecodeCache::WorkerLoop()
         RunJob(job);
         lock.lock();
     }
+}
+
+void PictureDecodeCache::RunPart(const std::shared_ptr<Job> &job)
+{
+    std::optional<QByteArray> bytes;
+    if (!job->cancelled)
+        bytes = ReadPagePictureFile(job->request.path);
+    const std::optional<QRect> part = bytes ? PartShownFirst(*bytes, job->request) : std::nullopt;
+    const qint64 cost = part ? 4 * qint64(part->width()) * part->height() : 0;
+    bool fits = false;
+    {
+        std::lock_guard lock(mutex_);
+        fits = part && !job->cancelled && MakeRoomLocked(cost);
+        if (fits)
+            reserved_ += cost;
+    }
+    PagePicturePtr picture;
+    if (fits)
+        picture = DecodePagePart(*bytes, *part, job->request);
+    {
+        std::lock_guard lock(mutex_);
+        if (fits)
+            reserved_ -= cost;
+        --running_;
+        job->part = std::move(picture);
+        job->partPending = false;
+    }
+    job->finished.notify_all();
+    changed_.notify_all();
 }
 
 void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
@@ -319,6 +395,7 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
             reserved_ -= cost;
         --running_;
         job->result = picture;
+        job->part.reset();
         job->done = true;
         if (picture && !job->cancelled)
             InsertLocked(job->key, picture);
@@ -328,6 +405,12 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
     changed_.notify_all();
     if (completesScreen && onCompleted_)
         onCompleted_();
+}
+
+void PictureDecodeCache::SetWorkerCount(int count)
+{
+    std::lock_guard lock(mutex_);
+    workerCount_ = std::max(1, count);
 }
 
 void PictureDecodeCache::HoldWorkers(bool hold)
