@@ -19,6 +19,8 @@ PACKAGES=(
   fonts-noto-cjk fonts-dejavu-core
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # the key-to-pixels timer of bench/x11-turn
+  libxtst-dev
   xvfb xauth openbox xdotool x11-utils xclip imagemagick
   # install layout checks and packages
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
