@@ -23,21 +23,20 @@ sleep 0.5
 export QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME"
 
-# Pages with detail everywhere (a smooth fractal and noise), a coloured
-# block moved on each so every page differs: about 7 MB each at quality 85.
+# Pages with detail everywhere (a smooth fractal and noise), each in other
+# hues so that every pixel differs from page to page: about 8 MB each at
+# quality 85. PAGES_DIR keeps them between runs.
 pages="${PAGES_DIR:-$work/pages}"
-if [ ! -f "$pages/page19.jpg" ]; then
+if [ ! -f "$pages/hue19.jpg" ]; then
   mkdir -p "$pages"
-  convert -size 1500x1000 -seed 7 plasma:fractal -resize 6000x4000\! +noise Gaussian "$pages/base.png"
+  convert -size 1500x1000 -seed 7 plasma:fractal -resize 6000x4000\! +noise Gaussian "$pages/base.miff"
   for i in $(seq 0 19); do
-    convert "$pages/base.png" -fill "hsl($((i * 17 % 360)),60%,50%)" \
-      -draw "rectangle $((i * 200)),$((i * 100)) $((i * 200 + 400)),$((i * 100 + 300))" \
-      -quality 85 "$pages/page$i.jpg"
+    convert "$pages/base.miff" -modulate 100,100,$((i * 10)) -quality 85 "$pages/hue$i.jpg"
   done
-  rm "$pages/base.png"
+  rm "$pages/base.miff"
 fi
 files=()
-for i in $(seq 0 19); do files+=("$pages/page$i.jpg"); done
+for i in $(seq 0 19); do files+=("$pages/hue$i.jpg"); done
 
 # The watched rectangle: the top-left 1200 x 700 of the picture view, clear
 # of the open dialog's place in the middle of the screen.
@@ -50,15 +49,21 @@ watch_turns() {  # label, x, y
 
 case "${1:-vellora}" in
 vellora)
-  book="$work/book.vlr"
-  "$build/bin/vellora-book" create "$book" --title "x11 turn" "${files[@]}" >/dev/null
+  # Every open is of a book not read before: its pages (links to the same
+  # files) have paths the decode cache has not seen.
+  for run in 1 2 3 4 5; do
+    mkdir -p "$work/book$run"
+    linked=()
+    for f in "${files[@]}"; do ln "$f" "$work/book$run/"; linked+=("$work/book$run/$(basename "$f")"); done
+    "$build/bin/vellora-book" create "$work/book$run.vlr" --title "x11 turn $run" "${linked[@]}" >/dev/null
+  done
   "$build/bin/vellora" >/dev/null 2>&1 & app=$!
   sleep 2
   window=$(xdotool search --sync --onlyvisible --pid "$app" | head -1)
   xdotool windowmove "$window" 0 0
   # The frame around a 1600 x 1000 picture view (menu, tool bar, reading
   # bar and status bar above and below it).
-  xdotool windowsize "$window" 1602 "${FRAME_HEIGHT:-1120}"
+  xdotool windowsize "$window" 1602 "${FRAME_HEIGHT:-1090}"
   sleep 1
   # The view's top-left corner on the screen: the first row and column
   # whose colour is not the window frame's, left to the caller to check.
@@ -67,7 +72,7 @@ vellora)
   for run in 1 2 3 4 5; do
     xdotool key --clearmodifiers ctrl+o
     sleep 1
-    printf '%s' "$book" | xclip -selection clipboard
+    printf '%s' "$work/book$run.vlr" | xclip -selection clipboard
     xdotool key --clearmodifiers ctrl+v
     sleep 0.5
     echo "== vellora: book open, run $run"
