@@ -40,6 +40,7 @@ PictureDecodeCache::~PictureDecodeCache()
             job->cancelled = true;
     }
     wake_.notify_all();
+    changed_.notify_all(); // the rest of the page on screen may wait for room
     for (std::thread &worker : workers_)
         worker.join();
 }
@@ -393,7 +394,6 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
         completesScreen = job->forScreen && !job->cancelled;
         if (fits)
             reserved_ -= cost;
-        --running_;
         job->result = picture;
         job->part.reset();
         job->done = true;
@@ -402,9 +402,15 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
         jobs_.removeOne(job);
     }
     job->finished.notify_all();
-    changed_.notify_all();
+    // Still counted as running until the handler is called, so that
+    // WaitForWorkers also waits for the hand-over.
     if (completesScreen && onCompleted_)
         onCompleted_();
+    {
+        std::lock_guard lock(mutex_);
+        --running_;
+    }
+    changed_.notify_all();
 }
 
 void PictureDecodeCache::SetWorkerCount(int count)
