@@ -14,6 +14,7 @@ work=$(mktemp -d)
 cleanup() { kill "${app:-}" "${wm:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 timer="$build/bench/x11_turn"
+program=${VELLORA:-$build/bin/vellora} # another build of the program, to compare
 
 Xvfb ":$number" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
 export DISPLAY=":$number"
@@ -57,7 +58,7 @@ vellora)
     for f in "${files[@]}"; do ln "$f" "$work/book$run/"; linked+=("$work/book$run/$(basename "$f")"); done
     "$build/bin/vellora-book" create "$work/book$run.vlr" --title "x11 turn $run" "${linked[@]}" >/dev/null
   done
-  "$build/bin/vellora" >/dev/null 2>&1 & app=$!
+  "$program" >/dev/null 2>&1 & app=$!
   sleep 2
   window=$(xdotool search --sync --onlyvisible --pid "$app" | head -1)
   xdotool windowmove "$window" 0 0

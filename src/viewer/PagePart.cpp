@@ -60,7 +60,7 @@ std::optional<QRect> PartShownFirst(const QByteArray &bytes, const DecodeRequest
     return part;
 }
 
-PagePicturePtr DecodePagePart(const QByteArray &bytes, const QRect &part, const DecodeRequest &)
+PagePicturePtr DecodePagePart(const QByteArray &bytes, const QRect &part)
 {
     QImage pixels = DecodeJpegRegion(bytes, part);
     if (pixels.isNull())

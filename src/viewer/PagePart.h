@@ -21,4 +21,4 @@ std::optional<QRect> PartShownFirst(const QByteArray &bytes, const DecodeRequest
 
 // That part decoded: a page whose raster holds only `part` (see
 // PagePicture::decodedPart). Null when it does not decode.
-PagePicturePtr DecodePagePart(const QByteArray &bytes, const QRect &part, const DecodeRequest &request);
+PagePicturePtr DecodePagePart(const QByteArray &bytes, const QRect &part);

@@ -201,7 +201,10 @@ PagePicturePtr PictureDecodeCache::ObtainPartFirst(std::unique_lock<std::mutex> 
             shown_ = whole;
             return whole;
         }
-        if (!ahead->part || ahead->done || ahead->cancelled)
+        // A part made for another zoom would not cover the window.
+        if (!ahead->part || ahead->done || ahead->cancelled
+            || DisplaySizeFor(ahead->request, ahead->part->pixelSize)
+                   != DisplaySizeFor(request, ahead->part->pixelSize))
             break;
         ++counters_.parts;
         shown_ = ahead->part;
@@ -224,7 +227,7 @@ PagePicturePtr PictureDecodeCache::ObtainPartFirst(std::unique_lock<std::mutex> 
     ++screenDecodes_;
     reserved_ += cost;
     lock.unlock();
-    PagePicturePtr picture = DecodePagePart(*bytes, *part, request);
+    PagePicturePtr picture = DecodePagePart(*bytes, *part);
     lock.lock();
     reserved_ -= cost;
     --screenDecodes_;
@@ -354,7 +357,7 @@ void PictureDecodeCache::RunPart(const std::shared_ptr<Job> &job)
     }
     PagePicturePtr picture;
     if (fits)
-        picture = DecodePagePart(*bytes, *part, job->request);
+        picture = DecodePagePart(*bytes, *part);
     {
         std::lock_guard lock(mutex_);
         if (fits)
