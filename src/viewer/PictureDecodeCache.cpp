@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 struct PictureDecodeCache::Job {
     FileKey key;
@@ -85,6 +86,9 @@ qint64 PictureDecodeCache::InUseLocked() const
         if (!cached)
             bytes += shown->Bytes();
     }
+    if (completed_.picture && completed_.picture != shown_.lock()
+        && std::none_of(entries_.cbegin(), entries_.cend(), [&](const Entry &e) { return e.picture == completed_.picture; }))
+        bytes += completed_.picture->Bytes();
     return bytes;
 }
 
@@ -134,7 +138,16 @@ PagePicturePtr PictureDecodeCache::Obtain(const DecodeRequest &request)
     if (PagePicturePtr cached = FindLocked(key, request)) {
         ++counters_.hits;
         shown_ = cached;
+        completed_ = {};
         return cached;
+    }
+    // The whole of the page on screen, handed over even when the budget
+    // could not keep it.
+    const Entry completed = std::exchange(completed_, {});
+    if (completed.picture && completed.key == key) {
+        ++counters_.hits;
+        shown_ = completed.picture;
+        return completed.picture;
     }
     if (request.partFirst)
         if (PagePicturePtr part = ObtainPartFirst(lock, key, request))
@@ -402,6 +415,8 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
         job->done = true;
         if (picture && !job->cancelled)
             InsertLocked(job->key, picture);
+        if (picture && completesScreen)
+            completed_ = Entry{job->key, picture};
         jobs_.removeOne(job);
     }
     job->finished.notify_all();

@@ -130,4 +130,5 @@ private:
     bool held_ = false;
     Counters counters_;
     std::function<void()> onCompleted_;
+    Entry completed_; // the whole of a page handed out partial, until the next Obtain
 };

@@ -127,6 +127,23 @@ TEST(DecodeCache, APageShownPartFirstIsCompletedUnlessTheReaderLeftIt)
     EXPECT_EQ(completed, 1);
 }
 
+// The whole of a page shown part first is handed over even when the budget
+// cannot keep it, rather than decoded a second time.
+TEST(DecodeCache, ThePageOnScreenIsCompletedOnceEvenOverTheBudget)
+{
+    ScratchDir dir;
+    const QString page = WritePicture(dir, QStringLiteral("page.jpg"), QSize(1600, 1200)); // 7.7 MB decoded
+    PictureDecodeCache cache(4 * 1024 * 1024);
+    const PagePicturePtr part = cache.Obtain(PartFirst(page));
+    ASSERT_TRUE(part);
+    EXPECT_TRUE(part->IsPartial());
+    cache.WaitForWorkers();
+    const PagePicturePtr whole = cache.Obtain(RequestFor(page));
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->raster.size(), QSize(1600, 1200));
+    EXPECT_EQ(cache.Statistics().decodes, 0);
+}
+
 // Metafile pages decoded on several threads at once, as the workers and the
 // page on screen do: the conversions of the same drawings are looked up side
 // by side (the sanitizer build runs this test). Each drawing is converted
