@@ -43,6 +43,10 @@ void PaintPagePicture(QPainter &painter, const PagePicture &page, const QRect &t
     }
     const QImage &raster = page.raster;
     if (page.IsPartial()) {
+        if (page.backdrop) {
+            QImage backdropCopy;
+            PaintPagePicture(painter, *page.backdrop, target, visible, backdropCopy);
+        }
         PaintDecodedPart(painter, page, target, visible);
         return;
     }

@@ -13,12 +13,21 @@ namespace {
 // first; above it the whole decode costs little more.
 constexpr double kWorthwhileShare = 0.5;
 
-// The window part of the picture rectangle, in natural pixels.
+// The window's part when the page is shown (or request.shownPart).
 QRect VisiblePart(const DecodeRequest &request, QSize size)
 {
+    if (request.shownPart.isValid())
+        return request.shownPart.adjusted(-1, -1, 1, 1).intersected(QRect(QPoint(), size));
     ZoomScrollModel probe = request.layout;
     probe.PictureLoaded({size.width(), size.height()});
     probe.ZoomKeepingCentre(probe.LayoutPicture());
+    return WindowPart(probe, size);
+}
+
+} // namespace
+
+QRect WindowPart(const ZoomScrollModel &probe, QSize size)
+{
     const PictureRect r = probe.PictureRectInWindow();
     const QRect target(r.left, r.top, r.right - r.left, r.bottom - r.top);
     const QRect window = target.intersected(QRect(0, 0, probe.ClientSize().cx, probe.ClientSize().cy));
@@ -32,6 +41,8 @@ QRect VisiblePart(const DecodeRequest &request, QSize size)
     const int bottom = int(std::ceil((window.bottom() + 1 - target.top()) * sy)) + 1;
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(QRect(QPoint(), size));
 }
+
+namespace {
 
 bool StoredAsShown(const QByteArray &bytes)
 {

@@ -19,6 +19,10 @@
 // window that shows most of the picture.
 std::optional<QRect> PartShownFirst(const QByteArray &bytes, const DecodeRequest &request);
 
+// The part of a picture (natural pixels) the window of a view laid out like
+// `layout`, with the picture loaded, shows now.
+QRect WindowPart(const ZoomScrollModel &layout, QSize size);
+
 // That part decoded: a page whose raster holds only `part` (see
 // PagePicture::decodedPart). Null when it does not decode.
 PagePicturePtr DecodePagePart(const QByteArray &bytes, const QRect &part);

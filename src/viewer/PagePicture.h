@@ -23,6 +23,9 @@ struct PagePicture {
     // for pixel (natural pixels): the part a window showed first, while the
     // rest is still being decoded.
     QRect decodedPart;
+    // Drawn under a partial page: the whole picture at fewer pixels, which
+    // the page showed before a zoom needed every pixel.
+    std::shared_ptr<const PagePicture> backdrop;
 
     bool IsVector() const { return vector != nullptr; }
     bool IsPartial() const { return !decodedPart.isNull(); }

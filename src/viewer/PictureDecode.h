@@ -4,6 +4,7 @@
 #include "viewer/ZoomScrollModel.h"
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 
 #include <atomic>
@@ -20,6 +21,7 @@ struct DecodeRequest {
     bool fullResolution = false; // a zoom needs every pixel
     QSize displaySize;           // when valid, the size the page is drawn at, whatever the layout says
     bool partFirst = false;      // the page is wanted on screen now: its visible part may come first
+    QRect shownPart;             // when valid, that part (natural pixels) as the window shows it now
 };
 
 // The window size of the picture rectangle when a picture of the given

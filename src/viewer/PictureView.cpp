@@ -2,6 +2,7 @@
 
 #include "formats/ScreenDpi.h"
 #include "viewer/PagePainting.h"
+#include "viewer/PagePart.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -234,7 +235,16 @@ void PictureView::EnsureResolution()
     const QSize shown(r.right - r.left, r.bottom - r.top);
     if (ResolutionSuffices(*picture_, shown))
         return;
-    if (PagePicturePtr full = cache_.Obtain(RequestFor(picturePath_, /*fullResolution=*/true))) {
+    // The window's part comes first, over the reduced page; the rest follows.
+    DecodeRequest request = RequestFor(picturePath_, /*fullResolution=*/true);
+    request.partFirst = true;
+    request.shownPart = WindowPart(zs_, picture_->pixelSize);
+    if (PagePicturePtr full = cache_.Obtain(request)) {
+        if (full->IsPartial()) {
+            auto overReduced = std::make_shared<PagePicture>(*full);
+            overReduced->backdrop = picture_;
+            full = std::move(overReduced);
+        }
         picture_ = std::move(full);
         scaledCopy_ = QImage();
     }
