@@ -431,6 +431,12 @@ void PictureDecodeCache::RunJob(const std::shared_ptr<Job> &job)
     changed_.notify_all();
 }
 
+void PictureDecodeCache::NoteShown(const PagePicturePtr &picture)
+{
+    std::lock_guard lock(mutex_);
+    shown_ = picture;
+}
+
 void PictureDecodeCache::SetWorkerCount(int count)
 {
     std::lock_guard lock(mutex_);

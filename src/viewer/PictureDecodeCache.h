@@ -53,6 +53,11 @@ public:
     // that work at once.
     PagePicturePtr Obtain(const DecodeRequest &request);
 
+    // The view shows this picture now, made from what Obtain gave it (a
+    // partial page drawn over the reduced one): counted as the page on
+    // screen.
+    void NoteShown(const PagePicturePtr &picture);
+
     // Called on a worker thread when the whole of a page handed out partial
     // is decoded, or has failed to. Set before the first Obtain.
     void SetCompletionHandler(std::function<void()> handler) { onCompleted_ = std::move(handler); }

@@ -244,6 +244,7 @@ void PictureView::EnsureResolution()
             auto overReduced = std::make_shared<PagePicture>(*full);
             overReduced->backdrop = picture_;
             full = std::move(overReduced);
+            cache_.NoteShown(full);
         }
         picture_ = std::move(full);
         scaledCopy_ = QImage();
