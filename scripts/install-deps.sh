@@ -9,6 +9,8 @@ PACKAGES=(
   # Qt 6 and the picture stack
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 qt6-qpa-plugins
+  # parts of JPEGs decoded by libjpeg itself (rows skipped, columns cropped)
+  libjpeg62-turbo-dev
   # Qt's own dialogs and menus in Chinese
   qt6-translations-l10n
   libemf2svg-dev
@@ -17,6 +19,8 @@ PACKAGES=(
   fonts-noto-cjk fonts-dejavu-core
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # the key-to-pixels timer of bench/x11-turn
+  libxtst-dev
   xvfb xauth openbox xdotool x11-utils xclip imagemagick
   # install layout checks and packages
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file

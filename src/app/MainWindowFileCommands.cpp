@@ -10,6 +10,7 @@
 #include "document/BookFile.h"
 #include "ui/CommandIds.h"
 #include "ui/ResourceIds.h"
+#include "viewer/PictureView.h"
 
 #include <QCloseEvent>
 
@@ -72,13 +73,17 @@ bool MainWindow::LoadBook(const QString &path)
     if (!ReadBookFile(path, book))
         return false;
     readerPort_->StopAutoBrowse();
-    form_->FillFromBook(book);
-    savedBook_ = std::move(book);
+    // The page goes on screen before the form takes the cover and the
+    // introduction, which cost as much as the page's first paint.
+    savedBook_ = book;
     readerPort_->SetBook(&savedBook_);
     readerPort_->LoadReadingState();
     readerPort_->ShowCurrentPage();
     readerPort_->UpdatePageBox();
     readerPort_->UpdateZoomBox();
+    if (viewer_ && viewer_->isVisible())
+        viewer_->viewport()->repaint();
+    form_->FillFromBook(std::move(book));
     return true;
 }
 

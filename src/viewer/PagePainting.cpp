@@ -17,6 +17,28 @@ QRect ToDevicePixels(const QRect &r, qreal ratio)
     return QRect(left, top, right - left, bottom - top);
 }
 
+// Only the decoded part is drawn: the rest of the window keeps its
+// background until the whole page is there, and never shows stale pixels.
+void PaintDecodedPart(QPainter &painter, const PagePicture &page, const QRect &target, const QRect &visible)
+{
+    const QRect part = page.decodedPart;
+    if (target.size() == page.pixelSize) {
+        // At 100 % every decoded pixel lands on one window pixel.
+        const QRect shown = part.translated(target.topLeft()).intersected(visible);
+        painter.drawImage(shown.topLeft(), page.raster, shown.translated(-target.topLeft() - part.topLeft()));
+        return;
+    }
+    const double sx = double(target.width()) / page.pixelSize.width();
+    const double sy = double(target.height()) / page.pixelSize.height();
+    const QRectF partTarget(target.left() + part.left() * sx, target.top() + part.top() * sy, part.width() * sx,
+                            part.height() * sy);
+    painter.save();
+    painter.setClipRect(visible, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(partTarget, page.raster);
+    painter.restore();
+}
+
 } // namespace
 
 void PaintPagePicture(QPainter &painter, const PagePicture &page, const QRect &target, const QRect &visible,
@@ -33,6 +55,14 @@ void PaintPagePicture(QPainter &painter, const PagePicture &page, const QRect &t
         return;
     }
     const QImage &raster = page.raster;
+    if (page.IsPartial()) {
+        if (page.backdrop) {
+            QImage backdropCopy;
+            PaintPagePicture(painter, *page.backdrop, target, visible, backdropCopy);
+        }
+        PaintDecodedPart(painter, page, target, visible);
+        return;
+    }
     // A high-density screen has more pixels than the layout's logical ones:
     // the copy is made at the screen's own pixels and put there one to one.
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;

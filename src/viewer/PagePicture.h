@@ -3,6 +3,7 @@
 #include "formats/DecodedPicture.h"
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <memory>
@@ -18,10 +19,18 @@ struct PagePicture {
     QImage raster;   // decoded pixels (RGB32, or premultiplied ARGB32 with alpha); null for vectors
     std::shared_ptr<const DecodedPicture> vector; // metafiles: drawn as vectors at any zoom
     QImage displayCopy;                           // raster smoothly scaled to the size it was expected to be shown at
+    // When not null, the raster holds only this part of the picture, pixel
+    // for pixel (natural pixels): the part a window showed first, while the
+    // rest is still being decoded.
+    QRect decodedPart;
+    // Drawn under a partial page: the whole picture at fewer pixels, which
+    // the page showed before a zoom needed every pixel.
+    std::shared_ptr<const PagePicture> backdrop;
 
     bool IsVector() const { return vector != nullptr; }
-    // Whether the raster holds fewer pixels than the picture has.
-    bool IsReduced() const { return !raster.isNull() && raster.size() != pixelSize; }
+    bool IsPartial() const { return !decodedPart.isNull(); }
+    // Whether the raster holds the whole picture at fewer pixels than it has.
+    bool IsReduced() const { return !IsPartial() && !raster.isNull() && raster.size() != pixelSize; }
     qint64 Bytes() const
     {
         qint64 bytes = raster.sizeInBytes();

@@ -4,6 +4,7 @@
 #include "formats/Himetric.h"
 #include "formats/PictureDecoder.h"
 #include "formats/emf/EmfHeader.h"
+#include "formats/raster/JpegRegion.h"
 #include "formats/raster/RasterPicture.h"
 #include "formats/wmf/WmfPicture.h"
 
@@ -102,7 +103,8 @@ bool OpenReader(QBuffer &buffer, QImageReader &reader, const QByteArray &bytes)
 
 // A raster decoded no larger than the view needs. Nothing when the picture
 // holder's decoder must take it (see PlanRaster).
-std::optional<QImage> DecodeRasterForView(const QByteArray &bytes, const DecodeRequest &request, QSize &fullSize)
+std::optional<QImage> DecodeRasterForView(const QByteArray &bytes, const DecodeRequest &request, QSize &fullSize,
+                                          const std::atomic<bool> *cancelled)
 {
     QBuffer buffer;
     QImageReader reader;
@@ -114,6 +116,14 @@ std::optional<QImage> DecodeRasterForView(const QByteArray &bytes, const DecodeR
     if (plan->scaled.isValid())
         reader.setScaledSize(plan->scaled);
     fullSize = plan->shown;
+    if (!plan->scaled.isValid() && reader.format() == "jpeg"
+        && reader.transformation() == QImageIOHandler::TransformationNone) {
+        // The same pixels through libjpeg itself, which lets a decode for a
+        // page the reader has left stop at once.
+        QImage whole = DecodeJpegRegion(bytes, QRect(QPoint(), plan->stored), cancelled);
+        if (!whole.isNull() || (cancelled && cancelled->load()))
+            return whole;
+    }
     QImage image = reader.read();
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return QImage();
@@ -221,7 +231,8 @@ qint64 DecodePeakBytes(const QByteArray &bytes, const DecodeRequest &request)
     return bytes.size() + kBytesPerPixel * pixels;
 }
 
-PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request)
+PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request,
+                                      const std::atomic<bool> *cancelled)
 {
     if (bytes.isEmpty())
         return nullptr;
@@ -232,7 +243,7 @@ PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeReque
     // (largest entry); the first animation frame and the orientation come
     // out of the reader alike either way.
     QSize fullSize;
-    std::optional<QImage> decoded = DecodeRasterForView(bytes, request, fullSize);
+    std::optional<QImage> decoded = DecodeRasterForView(bytes, request, fullSize, cancelled);
     if (!decoded) {
         decoded = DecodeRasterImage(bytes);
         fullSize = decoded->size();

@@ -4,8 +4,10 @@
 #include "viewer/ZoomScrollModel.h"
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 // What a page decode needs to know besides the file: how the view is laid
@@ -19,6 +21,8 @@ struct DecodeRequest {
     bool fullResolution = false; // a zoom needs every pixel
     QSize displaySize;           // when valid, the size the page is drawn at, whatever the layout says
     qreal devicePixelRatio = 1;  // device pixels per logical pixel of the view (ignored with displaySize)
+    bool partFirst = false;      // the page is wanted on screen now: its visible part may come first
+    QRect shownPart;             // when valid, that part (natural pixels) as the window shows it now
 };
 
 // The window size of the picture rectangle when a picture of the given
@@ -43,8 +47,10 @@ PagePicturePtr DecodePagePicture(const DecodeRequest &request);
 // A raster picture at least twice the display size on both sides is kept at
 // 1/2, 1/4 or 1/8 of its size (the one that still covers the display): a
 // JPEG is reduced by its codec, any other format is decoded whole and
-// scaled down before the whole picture is let go.
-PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request);
+// scaled down before the whole picture is let go. A decode whose
+// `cancelled` is set gives nothing, stopping early where the codec allows.
+PagePicturePtr DecodePagePictureBytes(const QByteArray &bytes, const DecodeRequest &request,
+                                      const std::atomic<bool> *cancelled = nullptr);
 
 // The natural size of a raster picture as its header tells it; invalid
 // where only a decode does (metafiles, icons, headers without a size).

@@ -3,6 +3,7 @@
 #include "document/TextLimits.h"
 #include "formats/ScreenDpi.h"
 #include "viewer/PagePainting.h"
+#include "viewer/PagePart.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -31,9 +32,26 @@ PictureView::PictureView(QWidget *parent)
         connect(bar, &QScrollBar::valueChanged, this, [this, o](int value) { OnScrollValue(o, value); });
     }
     zs_.Resize(viewport()->width(), viewport()->height());
+    // A worker ends the decode of a page shown part first; the page is
+    // swapped in on this thread.
+    cache_.SetCompletionHandler(
+        [this] { QMetaObject::invokeMethod(this, [this] { CompletePartialPage(); }, Qt::QueuedConnection); });
 }
 
 PictureView::~PictureView() = default;
+
+void PictureView::CompletePartialPage()
+{
+    if (!picture_ || !picture_->IsPartial())
+        return;
+    // Found in the cache; decoded here only if the worker could not.
+    if (PagePicturePtr whole = cache_.Obtain(RequestFor(picturePath_))) {
+        picture_ = std::move(whole);
+        scaledCopy_ = QImage();
+        EnsureResolution();
+        viewport()->update();
+    }
+}
 
 void PictureView::ReadWheelSettings()
 {
@@ -64,7 +82,9 @@ bool PictureView::LoadPicture(const QString &path)
     // The old page goes before the new one is decoded: two pages of a book
     // of huge pictures would not fit in memory side by side.
     DropPicture();
-    picture_ = cache_.Obtain(RequestFor(path));
+    DecodeRequest request = RequestFor(path);
+    request.partFirst = true;
+    picture_ = cache_.Obtain(request);
     if (!picture_) {
         zs_.PictureLost();
         return false;
@@ -204,7 +224,17 @@ void PictureView::EnsureResolution()
     const QSize shown = (QSizeF(r.right - r.left, r.bottom - r.top) * devicePixelRatioF()).toSize();
     if (ResolutionSuffices(*picture_, shown))
         return;
-    if (PagePicturePtr full = cache_.Obtain(RequestFor(picturePath_, /*fullResolution=*/true))) {
+    // The window's part comes first, over the reduced page; the rest follows.
+    DecodeRequest request = RequestFor(picturePath_, /*fullResolution=*/true);
+    request.partFirst = true;
+    request.shownPart = WindowPart(zs_, picture_->pixelSize);
+    if (PagePicturePtr full = cache_.Obtain(request)) {
+        if (full->IsPartial()) {
+            auto overReduced = std::make_shared<PagePicture>(*full);
+            overReduced->backdrop = picture_;
+            full = std::move(overReduced);
+            cache_.NoteShown(full);
+        }
         picture_ = std::move(full);
         scaledCopy_ = QImage();
     }

@@ -85,6 +85,8 @@ private:
     void SyncScrollBars();
     void EnsureResolution();
     void DropPicture();
+    // Swaps the whole of a page shown part first in for the part.
+    void CompletePartialPage();
 
     ZoomScrollModel zs_;
     PagePicturePtr picture_;

@@ -43,6 +43,16 @@ DecodeRequest RequestFor(const QString &path, QSize fitWidthClient = {})
     return request;
 }
 
+// At 100 % in a 400 x 300 window, wanted on screen now.
+DecodeRequest PartFirst(const QString &path)
+{
+    DecodeRequest request;
+    request.path = path;
+    request.layout.Resize(400, 300);
+    request.partFirst = true;
+    return request;
+}
+
 // A page far larger than the view is kept at the size the view needs (a
 // quarter here), whichever codec decodes it.
 TEST(DecodePagePicture, ReducesLargePagesToTheSizeTheViewNeeds)
@@ -84,6 +94,54 @@ TEST(DecodeCache, APictureOverTheBudgetIsNeitherPrefetchedNorKept)
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->raster.size(), QSize(300, 300));
     EXPECT_EQ(cache.CachedCount(), 0);
+}
+
+// A page shown part first is completed next, unless the reader has left it
+// by then: that work is dropped, and only the page turned to is completed
+// and kept.
+TEST(DecodeCache, APageShownPartFirstIsCompletedUnlessTheReaderLeftIt)
+{
+    ScratchDir dir;
+    const QString left = WritePicture(dir, QStringLiteral("left.jpg"), QSize(1600, 1200));
+    const QString next = WritePicture(dir, QStringLiteral("next.jpg"), QSize(1600, 1200));
+    PictureDecodeCache cache;
+    std::atomic<int> completed{0};
+    cache.SetCompletionHandler([&] { ++completed; });
+    cache.HoldWorkers(true);
+    const PagePicturePtr first = cache.Obtain(PartFirst(left));
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->IsPartial());
+    const PagePicturePtr second = cache.Obtain(PartFirst(next));
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(second->IsPartial());
+    EXPECT_EQ(second->pixelSize, QSize(1600, 1200));
+    EXPECT_LE(second->raster.width() * second->raster.height(), 1600 * 1200 / 2);
+    cache.HoldWorkers(false);
+    cache.WaitForWorkers();
+    EXPECT_EQ(cache.CachedCount(), 1);
+    const PagePicturePtr whole = cache.Obtain(RequestFor(next));
+    ASSERT_TRUE(whole);
+    EXPECT_FALSE(whole->IsPartial());
+    EXPECT_EQ(whole->raster.size(), QSize(1600, 1200));
+    EXPECT_EQ(cache.Statistics().hits, 1);
+    EXPECT_EQ(completed, 1);
+}
+
+// The whole of a page shown part first is handed over even when the budget
+// cannot keep it, rather than decoded a second time.
+TEST(DecodeCache, ThePageOnScreenIsCompletedOnceEvenOverTheBudget)
+{
+    ScratchDir dir;
+    const QString page = WritePicture(dir, QStringLiteral("page.jpg"), QSize(1600, 1200)); // 7.7 MB decoded
+    PictureDecodeCache cache(4 * 1024 * 1024);
+    const PagePicturePtr part = cache.Obtain(PartFirst(page));
+    ASSERT_TRUE(part);
+    EXPECT_TRUE(part->IsPartial());
+    cache.WaitForWorkers();
+    const PagePicturePtr whole = cache.Obtain(RequestFor(page));
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->raster.size(), QSize(1600, 1200));
+    EXPECT_EQ(cache.Statistics().decodes, 0);
 }
 
 // Metafile pages decoded on several threads at once, as the workers and the

@@ -7,14 +7,18 @@
 #include "TestFiles.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int kZoom50 = 32782;
+constexpr int kZoom100 = 32783;
 constexpr int kZoom400 = 32785;
 
 struct ViewFixture : ::testing::Test {
@@ -118,5 +122,80 @@ TEST_F(ViewFixture, FitWidthFollowsTheWindowAndAZoomPastTheDecodedPixelsFetchesT
     view.ZoomCommand(kZoom400);
     EXPECT_EQ(view.Picture()->raster.size(), QSize(4000, 1000));
 }
+
+// A page far larger than the window, needed at 100 % and not decoded yet
+// at that size (a page turned to, or a zoom from fit width, which decoded it
+// at a quarter): the window's part shows first with the pixels of the whole
+// decode; the part not decoded yet shows background (or the reduced page it
+// was zoomed from) when scrolled into; once the page is complete every
+// pixel is Qt's own.
+class HugePage : public ViewFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(HugePage, ShowsTheWindowsPartFirstAndTheRestWhenDecoded)
+{
+    const bool zoomedFromFit = GetParam();
+    QImage source(3000, 2000, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb((x * 7) & 0xff, (y * 5) & 0xff, ((x ^ y) * 3) & 0xff));
+    const QString path = dir.FilePath(QStringLiteral("huge.jpg"));
+    ASSERT_TRUE(source.save(path, "JPG", 85));
+    const QImage whole = QImageReader(path).read().convertToFormat(QImage::Format_RGB32);
+    const auto windowOfPicture = [&] {
+        const PictureRect r = view.Arithmetic().PictureRectInWindow();
+        return whole.copy(-r.left, -r.top, view.viewport()->width(), view.viewport()->height());
+    };
+    const auto undecodedLooks = [&](QColor pixel) { return (pixel == Background()) != zoomedFromFit; };
+
+    if (zoomedFromFit) {
+        view.ToggleFitWidth();
+        view.ShowPicture(path);
+        ASSERT_TRUE(view.Picture() && view.Picture()->IsReduced());
+        view.DecodeCache().HoldWorkers(true);
+        view.ZoomCommand(kZoom100);
+    } else {
+        view.ZoomCommand(kZoom100);
+        view.DecodeCache().HoldWorkers(true);
+        view.ShowPicture(path);
+    }
+    ASSERT_TRUE(view.Picture());
+    EXPECT_TRUE(view.Picture()->IsPartial());
+    EXPECT_EQ(view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32), windowOfPicture());
+
+    // A few lines on, the part still in the window shows, right where it
+    // was, and the rest does not show stale pixels.
+    for (int i = 0; i < 3; ++i) {
+        view.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+    const QImage moved = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect part = view.Picture()->decodedPart;
+    const PictureRect r = view.Arithmetic().PictureRectInWindow();
+    ASSERT_TRUE(r.left < 0 && r.top < 0);
+    const QRect stillShown = part.translated(r.left, r.top).intersected(moved.rect()).adjusted(0, 0, -1, -1);
+    ASSERT_FALSE(stillShown.isEmpty());
+    EXPECT_EQ(moved.copy(stillShown), windowOfPicture().copy(stillShown));
+    EXPECT_TRUE(undecodedLooks(moved.pixelColor(moved.width() - 1, moved.height() - 1)));
+
+    view.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    const QImage undecoded = view.viewport()->grab().toImage();
+    EXPECT_TRUE(undecodedLooks(undecoded.pixelColor(0, 0)));
+    EXPECT_TRUE(undecodedLooks(undecoded.pixelColor(undecoded.width() / 2, undecoded.height() / 2)));
+
+    view.DecodeCache().HoldWorkers(false);
+    view.DecodeCache().WaitForWorkers();
+    // The worker hands the page over just after it ends.
+    for (int i = 0; i < 1000 && view.Picture()->IsPartial(); ++i) {
+        QThread::msleep(10);
+        QApplication::processEvents();
+    }
+    ASSERT_FALSE(view.Picture()->IsPartial());
+    EXPECT_EQ(view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32), windowOfPicture());
+}
+
+INSTANTIATE_TEST_SUITE_P(NeededAt100, HugePage, ::testing::Bool(), [](const auto &info) {
+    return std::string(info.param ? "AfterAZoomFromFitWidth" : "TurnedTo");
+});
 
 } // namespace
