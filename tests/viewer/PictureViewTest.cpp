@@ -194,8 +194,8 @@ TEST_P(HugePage, ShowsTheWindowsPartFirstAndTheRestWhenDecoded)
     EXPECT_EQ(view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32), windowOfPicture());
 }
 
-INSTANTIATE_TEST_SUITE_P(NeededAt100, HugePage, ::testing::Bool(), [](const auto &info) {
-    return std::string(info.param ? "AfterAZoomFromFitWidth" : "TurnedTo");
+INSTANTIATE_TEST_SUITE_P(NeededAt100, HugePage, ::testing::Bool(), [](const auto &instance) {
+    return std::string(instance.param ? "AfterAZoomFromFitWidth" : "TurnedTo");
 });
 
 } // namespace
