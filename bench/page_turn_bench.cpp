@@ -150,8 +150,10 @@ void Settle(PictureView &view)
     }
 }
 
+// A turn to a page that is not decoded yet; settled: until the whole page
+// is decoded and drawn (the first paint may show the window's part only).
 // args: kind (0 = 6000 x 4000, 1 = 1920 x 1080), fit screen (1) or 100 % (0)
-void BM_ColdTurn(benchmark::State &state)
+void ColdTurn(benchmark::State &state, bool settled)
 {
     const BookDocument book = MakeBook(Pages(int(state.range(0))));
     for (auto _ : state) {
@@ -163,11 +165,18 @@ void BM_ColdTurn(benchmark::State &state)
         reader.SetView(&adapter);
         state.ResumeTiming();
         Turn(reader, *view);
+        if (settled) {
+            Settle(*view);
+            view->viewport()->repaint();
+        }
         state.PauseTiming();
         view.reset();
         state.ResumeTiming();
     }
 }
+
+void BM_ColdTurn(benchmark::State &state) { ColdTurn(state, false); }
+void BM_ColdTurnSettled(benchmark::State &state) { ColdTurn(state, true); }
 
 // A reader paging quickly at 100 %: the next key 50 ms after the page
 // shows, with one or two workers decoding ahead. The time of the turn to
@@ -195,28 +204,6 @@ void BM_QuickTurn(benchmark::State &state)
         partial += view->Picture() && view->Picture()->IsPartial();
     }
     state.counters["partial"] = double(partial) / double(state.iterations());
-}
-
-// A cold turn until the whole page is decoded and drawn (the first paint
-// may show the window's part only).
-void BM_ColdTurnSettled(benchmark::State &state)
-{
-    const BookDocument book = MakeBook(Pages(int(state.range(0))));
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto view = MakeView(state.range(1) != 0);
-        NoPrefetch adapter(*view);
-        BookReader reader;
-        reader.SetBook(&book);
-        reader.SetView(&adapter);
-        state.ResumeTiming();
-        Turn(reader, *view);
-        Settle(*view);
-        view->viewport()->repaint();
-        state.PauseTiming();
-        view.reset();
-        state.ResumeTiming();
-    }
 }
 
 // Opening a book of 6000 x 4000 pages in the main window at 100 %, as the
