@@ -20,8 +20,11 @@ namespace {
 
 static auto *const g_app = testing::AddGlobalTestEnvironment(new TestApplicationEnvironment);
 
-QString Poppler(const QString &program, const QStringList &args)
+// A poppler tool's output; the command's words, then the files.
+QString Poppler(const QString &command, const QStringList &files)
 {
+    QStringList args = command.split(QLatin1Char(' ')) + files;
+    const QString program = args.takeFirst();
     QProcess p;
     p.start(program, args);
     p.waitForFinished(60000);
@@ -41,8 +44,7 @@ struct PdfFacts {
 PdfFacts ReadPdf(const QString &pdf)
 {
     PdfFacts facts;
-    const QString info = Poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
-                                                             QStringLiteral("-l"), QStringLiteral("9999"), pdf});
+    const QString info = Poppler(QStringLiteral("pdfinfo -f 1 -l 9999"), {pdf});
     const QRegularExpression field(QStringLiteral("^(Title|Author|Page +\\d+ size):\\s*(.*?)(?: pts.*)?$"),
                                    QRegularExpression::MultilineOption);
     for (auto m = field.globalMatch(info); m.hasNext();) {
@@ -54,12 +56,9 @@ PdfFacts ReadPdf(const QString &pdf)
         else
             facts.pageSizes << match.captured(2);
     }
-    facts.text = Poppler(QStringLiteral("pdftotext"),
-                         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    facts.text = Poppler(QStringLiteral("pdftotext -enc UTF-8"), {pdf, QStringLiteral("-")});
     for (int page = 1; page <= facts.pageSizes.size(); ++page) {
-        const QString list =
-            Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(page),
-                                                  QStringLiteral("-l"), QString::number(page), pdf});
+        const QString list = Poppler(QStringLiteral("pdfimages -list -f %1 -l %1").arg(page), {pdf});
         QStringList encodings;
         for (const QString &row : list.split(QLatin1Char('\n')).mid(2)) // below the two heading lines
             if (const QStringList fields = row.simplified().split(QLatin1Char(' ')); fields.size() > 8)
@@ -125,9 +124,7 @@ TEST_P(ExportCommand, WritesTitlePagePicturesAndTheMissingFileOnTheChosenPaper)
     EXPECT_EQ(facts.pictures, (QStringList{"image", "image", "", "", ""}));
     // The introduction keeps its colour and its centring.
     const QString png = dir.FilePath(QStringLiteral("title"));
-    Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"),
-                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                                         QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, png});
+    Poppler(QStringLiteral("pdftoppm -r 30 -f 1 -l 1 -singlefile -png"), {pdf, png});
     const QImage title(png + QStringLiteral(".png"));
     ASSERT_FALSE(title.isNull());
     int left = title.width(), right = -1;

@@ -7,7 +7,7 @@
 #include "Cases.h"
 #include "PictureFixtures.h"
 
-#include <QImageReader>
+#include <QImageWriter>
 
 using namespace fixtures;
 
@@ -37,13 +37,7 @@ QByteArray Jpeg(const QImage &image, bool progressive)
 }
 
 // What the view shows today: Qt's reader, converted for drawing.
-QImage WholeByQt(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer).read().convertToFormat(QImage::Format_RGB32);
-}
+QImage WholeByQt(const QByteArray &bytes) { return QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32); }
 
 struct RegionCase {
     const char *name;
@@ -78,9 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RegionCase{"BottomRightCorner", {333, 217}, false, false, {250, 150, 100, 100}},
                     RegionCase{"TopStripFullWidth", {400, 300}, false, false, {0, 0, 400, 41}},
                     RegionCase{"ProgressiveMiddle", {640, 480}, true, false, {99, 131, 257, 190}},
-                    RegionCase{"ProgressiveWhole", {300, 200}, true, false, {}},
-                    RegionCase{"GreyMiddle", {500, 400}, false, true, {57, 63, 211, 177}},
-                    RegionCase{"GreyWhole", {301, 199}, false, true, {}}),
+                    RegionCase{"GreyMiddle", {500, 400}, false, true, {57, 63, 211, 177}}),
     CaseName());
 
 TEST(JpegRegion, RefusesWhatItDoesNotDecodeAndStopsWhenCancelled)

@@ -60,53 +60,21 @@ TEST_P(RasterFormats, DecodeWithSizeAndPixelsOrNotAtAll)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, RasterFormats,
-    testing::Values(
-        RasterCase{"GifFirstFrame",
-                   [] {
-                       return SolidGif(6, 4, {Qt::red, Qt::blue});
-                   },
-                   {6, 4},
-                   {3, 2},
-                   Qt::red},
-        RasterCase{"IcoLargestEntry",
-                   [] {
-                       return JoinIcons({Encode(Solid(16, 16, Qt::red), "ico"), Encode(Solid(48, 48, Qt::green), "ico"),
-                                         Encode(Solid(32, 32, Qt::blue), "ico")});
-                   },
-                   {48, 48},
-                   {24, 24},
-                   Qt::green},
-        RasterCase{"TopDownBmpKeepsItsTopRow",
-                   [] { return TopDownBmp(TwoHalves(10, 20).transformed(QTransform().rotate(90))); },
-                   {20, 10},
-                   {10, 1},
-                   Qt::red},
-        RasterCase{"ExifRotatedJpegTakesTheRotatedSize",
-                   [] { return WithExifOrientation(Encode(TwoHalves(40, 20), "jpeg", 95), 6); },
-                   {20, 40},
-                   {10, 5},
-                   Qt::red},
-        // Qt's default limit (128 MB) refuses this, which a picture book must show.
-        RasterCase{"Bmp6000Square", [] { return BmpClaiming(6000, 6000, -1); }, {6000, 6000}, {0, 0}, Qt::black},
-        RasterCase{"BmpClaims100000Square", [] { return BmpClaiming(100000, 100000); }, {}, {}, {}},
-        RasterCase{"BmpJustOverTheLimit", [] { return BmpClaiming(16384, 16385); }, {}, {}, {}},
-        RasterCase{"CompressedSvg",
-                   [] { return Gzip("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"/>"); },
-                   {},
-                   {},
-                   {}},
-        RasterCase{"IcoDirectoryPointsPastTheEnd",
-                   [] {
-                       QByteArray ico = Encode(Solid(16, 16, Qt::red), "ico");
-                       PutLe32(ico, 6 + 12, 0x7ffffff0);
-                       return ico;
-                   },
-                   {},
-                   {},
-                   {}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Formats, RasterFormats, testing::Values(
+    RasterCase{"GifFirstFrame", [] { return SolidGif(6, 4, {Qt::red, Qt::blue}); }, {6, 4}, {3, 2}, Qt::red},
+    RasterCase{"IcoLargestEntry", [] { return JoinIcons({Encode(Solid(16, 16, Qt::red), "ico"), Encode(Solid(48, 48, Qt::green), "ico"),
+                                                         Encode(Solid(32, 32, Qt::blue), "ico")}); }, {48, 48}, {24, 24}, Qt::green},
+    RasterCase{"TopDownBmpKeepsItsTopRow", [] { return TopDownBmp(TwoHalves(10, 20).transformed(QTransform().rotate(90))); }, {20, 10}, {10, 1}, Qt::red},
+    RasterCase{"ExifRotatedJpegTakesTheRotatedSize", [] { return WithExifOrientation(Encode(TwoHalves(40, 20), "jpeg", 95), 6); }, {20, 40}, {10, 5}, Qt::red},
+    // Qt's default limit (128 MB) refuses this, which a picture book must show.
+    RasterCase{"Bmp6000Square", [] { return BmpClaiming(6000, 6000, -1); }, {6000, 6000}, {0, 0}, Qt::black},
+    RasterCase{"BmpClaims100000Square", [] { return BmpClaiming(100000, 100000); }, {}, {}, {}},
+    RasterCase{"BmpJustOverTheLimit", [] { return BmpClaiming(16384, 16385); }, {}, {}, {}},
+    RasterCase{"CompressedSvg", [] { return Gzip("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"/>"); }, {}, {}, {}},
+    RasterCase{"IcoDirectoryPointsPastTheEnd", [] { QByteArray ico = Encode(Solid(16, 16, Qt::red), "ico"); PutLe32(ico, 6 + 12, 0x7ffffff0); return ico; }, {}, {}, {}}),
     CaseName());
+// clang-format on
 // At 100 % one picture pixel must be one screen pixel at every resolution,
 // not only at the one the table uses.
 TEST(Himetric, PixelsComeBackFromTheirHimetricSize)

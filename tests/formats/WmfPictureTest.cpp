@@ -31,15 +31,7 @@ struct RecordCase {
 void FillAll(WmfBuilder &b) { b.AppendRecord(0x041B, {100, 100, 0, 0}); } // RECTANGLE bottom, right, top, left
 
 // Red, green / blue, white.
-QImage Quadrants()
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.setPixel(0, 0, kRed.rgb());
-    image.setPixel(1, 0, kGreen.rgb());
-    image.setPixel(0, 1, kBlue.rgb());
-    image.setPixel(1, 1, kWhite.rgb());
-    return image;
-}
+QImage Quadrants() { return fixtures::TwoByTwo(kRed.rgb(), kGreen.rgb(), kBlue.rgb(), kWhite.rgb()); }
 
 // STRETCHDIB over the whole frame: rop, usage, source height, width, y, x,
 // then the destination, then the DIB.
@@ -108,8 +100,8 @@ TEST(WmfRecordPattern, DibPatternBrushRepeatsPerPixel)
     // The 2 x 2 pattern tiles the device pixels, not the metafile units:
     // a quarter of the picture each, and neighbours differ.
     for (const QColor &c : {kRed, kGreen, kBlue, kWhite}) {
-        EXPECT_GT(InkOf(image, c, false, 10).count, 2200) << c.name().toStdString();
-        EXPECT_LT(InkOf(image, c, false, 10).count, 2800) << c.name().toStdString();
+        EXPECT_GT(CountNear(image, c, 10), 2200) << c.name().toStdString();
+        EXPECT_LT(CountNear(image, c, 10), 2800) << c.name().toStdString();
     }
     EXPECT_NE(image.pixel(50, 50), image.pixel(51, 50));
 }

@@ -14,21 +14,14 @@
 
 namespace {
 
-class CommandTableTest : public ::testing::Test {
-protected:
-    QObject owner_;
-    QList<int> routed_;
-    CommandTable table_{&owner_};
-    void SetUp() override
-    {
-        QObject::connect(&table_, &CommandTable::commandTriggered, [this](int id) { routed_.append(id); });
-    }
-};
-
 // How the user leaves an open menu of the command bar.
 enum class MenuClose { EscapeKey, ClickElsewhere };
 
-class CommandBarMenuClose : public CommandTableTest, public ::testing::WithParamInterface<MenuClose> {};
+class CommandBarMenuClose : public ::testing::TestWithParam<MenuClose> {
+protected:
+    QObject owner_;
+    CommandTable table_{&owner_};
+};
 
 // The menu title looks as it did before the menu opened once the menu is
 // gone and the pointer has moved away: not pressed, not raised.

@@ -8,12 +8,7 @@ set -u
 mode=$1
 src=$2
 
-sources() {
-    local file
-    find "$src" \( -name '*.cpp' -o -name '*.h' \) | sort | while read -r file; do
-        echo "$file"
-    done
-}
+sources() { find "$src" \( -name '*.cpp' -o -name '*.h' \) | sort; }
 
 case $mode in
 literals)
