@@ -107,7 +107,7 @@ QBrush Player::QtBrush(const Brush &brush) const
     // not per metafile unit.
     const QTransform world = painter_.worldTransform();
     const QTransform perPixel =
-        QTransform::fromScale(world.m11() ? 1 / world.m11() : 1, world.m22() ? 1 / world.m22() : 1);
+        QTransform::fromScale(world.m11() != 0 ? 1 / world.m11() : 1, world.m22() != 0 ? 1 / world.m22() : 1);
     switch (brush.style) {
     case kBsNull: return Qt::NoBrush;
     case kBsHatched: {
