@@ -95,9 +95,13 @@ INSTANTIATE_TEST_SUITE_P(After, EmptiedView, ::testing::Bool(), [](const auto &i
 // the shades between black and white, as `vellora-book render` draws it.
 TEST_F(ViewFixture, EnlargedPicturesAreDrawnSmooth)
 {
-    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    QImage checker(2, 2, QImage::Format_Mono);
+    checker.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    checker.fill(0);
+    checker.setPixel(1, 0, 1);
+    checker.setPixel(0, 1, 1);
     const QString path = dir.FilePath(QStringLiteral("checker.png"));
-    ASSERT_TRUE(fixtures::TwoByTwo(black, white, white, black).save(path, "PNG"));
+    ASSERT_TRUE(checker.save(path, "PNG"));
     view.ShowPicture(path);
     view.ZoomCommand(kZoom400);
     const PictureRect r = view.Arithmetic().PictureRectInWindow();
