@@ -114,19 +114,6 @@ TEST_F(ViewFixture, EnlargedPicturesAreDrawnSmooth)
     EXPECT_GT(between, 8);
 }
 
-TEST_F(ViewFixture, FitWidthFollowsTheWindowAndAZoomPastTheDecodedPixelsFetchesTheFullPicture)
-{
-    view.ToggleFitWidth();
-    view.ShowPicture(Page(4000, 1000));
-    ASSERT_TRUE(view.Picture());
-    EXPECT_TRUE(view.Picture()->IsReduced());
-    view.resize(340, 480);
-    QApplication::processEvents();
-    EXPECT_FLOAT_EQ(view.Arithmetic().Scale(), float(view.viewport()->width()) / 4000.0f);
-    view.ZoomCommand(kZoom400);
-    EXPECT_EQ(view.Picture()->raster.size(), QSize(4000, 1000));
-}
-
 // A page far larger than the window, needed at 100 % and not decoded yet
 // at that size (a page turned to, or a zoom from fit width, which decoded it
 // at a quarter): the window's part shows first with the pixels of the whole
