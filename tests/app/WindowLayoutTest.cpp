@@ -50,15 +50,10 @@ QList<QWidget *> Controls(QWidget &window)
 
 QRect InWindow(QWidget *w, QWidget &window) { return QRect(w->mapTo(&window, QPoint(0, 0)), w->size()); }
 
-QString Describe(const QWidget *w)
+// Its name, or the text a label or button shows.
+std::string Describe(const QWidget *w)
 {
-    if (!w->objectName().isEmpty())
-        return w->objectName();
-    if (const auto *label = qobject_cast<const QLabel *>(w); label && !label->text().isEmpty())
-        return label->text();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w); button && !button->text().isEmpty())
-        return button->text();
-    return w->objectName();
+    return (w->objectName().isEmpty() ? w->property("text").toString() : w->objectName()).toStdString();
 }
 
 // Whether the control's text has the room it needs.
@@ -106,12 +101,12 @@ TEST_P(WindowLayoutTest, ControlsInsideApartAndWhole)
     ASSERT_FALSE(controls.isEmpty());
     for (QWidget *c : controls) {
         EXPECT_TRUE(window->rect().contains(InWindow(c, *window)))
-            << Describe(c).toStdString() << " leaves the window";
-        EXPECT_TRUE(ShowsWholeText(c)) << Describe(c).toStdString() << " cuts its text";
+            << Describe(c) << " leaves the window";
+        EXPECT_TRUE(ShowsWholeText(c)) << Describe(c) << " cuts its text";
         for (QWidget *other : controls) {
             if (other != c && !c->isAncestorOf(other) && !other->isAncestorOf(c)) {
                 EXPECT_FALSE(InWindow(c, *window).intersects(InWindow(other, *window)))
-                    << Describe(c).toStdString() << " overlaps " << Describe(other).toStdString();
+                    << Describe(c) << " overlaps " << Describe(other);
             }
         }
     }

@@ -74,9 +74,7 @@ quit() {
   wait_exit "Alt+F4"
 }
 shot() { import -window root "$1"; }
-crop() {  # crop FILE GEOMETRY OUT
-  convert "$1" -crop "$2" +repage "$3"
-}
+crop() { convert "$1" -crop "$2" +repage "$3"; }  # crop FILE GEOMETRY OUT
 differing_pixels() {
   local d
   d=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
