@@ -7,7 +7,6 @@
 #include "TestFiles.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QScrollBar>
