@@ -81,10 +81,6 @@ TEST_P(FileCommandsWithoutRoom, OpeningABookLeavesTheSettingsFileAsItWas)
 INSTANTIATE_TEST_SUITE_P(Faults, FileCommandsWithoutRoom, ::testing::Bool(),
                          [](const auto &instance) { return std::string(instance.param ? "SmallTmpfs" : "FileSizeLimit"); });
 
-} // namespace
-
-namespace {
-
 int PdfPages(const QString &pdf, QString *title)
 {
     QProcess info;

@@ -52,11 +52,6 @@ protected:
     void SetUp() override
     {
         SetDataDirectory(data_.Path());
-        StartFrame();
-    }
-
-    void StartFrame()
-    {
         frame_ = CreateMainWindow();
         QObject::connect(frame_.get(), &MainWindow::commandRouted, [this](int id) { routed_.append(id); });
         auto scripted = std::make_unique<ScriptedUser>();

@@ -43,12 +43,11 @@ TEST_P(FrameAcceleratorTest, KeyReachesItsCommandOnlyInItsTable)
     }
 }
 
-// A file key and a reading key in each mode; back in read mode the file
-// keys the menu shows work as well.
+// A reading key in each mode, a file key where the table changed; back in
+// read mode the file keys the menu shows work as well.
 INSTANTIATE_TEST_SUITE_P(
     Keys, FrameAcceleratorTest,
-    ::testing::Values(KeyCase{"OpenAtStart", History::None, Qt::Key_O, Qt::ControlModifier, 57601},
-                      KeyCase{"OpenEditing", History::ToEdit, Qt::Key_O, Qt::ControlModifier, 57601},
+    ::testing::Values(KeyCase{"OpenEditing", History::ToEdit, Qt::Key_O, Qt::ControlModifier, 57601},
                       KeyCase{"OpenBackInReadMode", History::ToEditAndBack, Qt::Key_O, Qt::ControlModifier, 57601},
                       KeyCase{"SaveBackInReadMode", History::ToEditAndBack, Qt::Key_S, Qt::ControlModifier, 57603},
                       KeyCase{"NextAtStart", History::None, Qt::Key_Right, Qt::NoModifier, 32828},

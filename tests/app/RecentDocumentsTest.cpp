@@ -95,8 +95,7 @@ TEST_P(RecentListOfTwoCopies, KeepsWhatEachCopyDid)
 INSTANTIATE_TEST_SUITE_P(
     Steps, RecentListOfTwoCopies,
     ::testing::Values(
-        TwoCopiesCase{
-            "EachKeepsTheOthersNewEntry", 5, {"/x"}, {"B+/b", "Bw", "A+/a", "Aw"}, {"/a", "/b", "/x", "", ""}},
+        // Each copy keeps what the other added, and a path both opened is listed once.
         TwoCopiesCase{"APathOpenedInBothIsListedOnce",
                       5,
                       {"/x"},

@@ -11,22 +11,12 @@ trap cleanup EXIT
 command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null \
   && command -v xclip >/dev/null || { echo "no X server tools here: skipped"; exit 0; }
 
-# A free display of our own: several runs share this machine, and a server
-# another run started (and will stop) must not be taken for ours.
-for _ in $(seq 10); do
-  n=$((500 + RANDOM % 400))
-  [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-  export DISPLAY=:$n
-  for _ in $(seq 50); do
-    kill -0 "$xvfb" 2>/dev/null || break
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  kill -0 "$xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && break
-  xvfb=""
-done
-[ -n "${xvfb:-}" ] || fail "Xvfb did not start"
+# A free display of our own: several runs share this machine, so the server
+# picks one it can hold and names it once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
+for _ in $(seq 100); do { [ -s "$work/display" ] || ! kill -0 "$xvfb" 2>/dev/null; } && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 openbox >/dev/null 2>&1 & wm=$!
 sleep 0.5
 # The program must draw on this server, whatever platform the caller's
@@ -74,9 +64,7 @@ quit() {
   wait_exit "Alt+F4"
 }
 shot() { import -window root "$1"; }
-crop() {  # crop FILE GEOMETRY OUT
-  convert "$1" -crop "$2" +repage "$3"
-}
+crop() { convert "$1" -crop "$2" +repage "$3"; }  # crop FILE GEOMETRY OUT
 differing_pixels() {
   local d
   d=$(compare -metric AE "$1" "$2" null: 2>&1 || true)

@@ -7,7 +7,6 @@
 #include "editor/IntroTextEdit.h"
 #include "editor/IntroductionEditor.h"
 #include "editor/StarRatingButton.h"
-#include "settings/store/SettingsStore.h"
 
 #include "Cases.h"
 #include "PictureFixtures.h"
@@ -205,30 +204,6 @@ TEST_P(EditFormPopupEnd, WritesTheTicksOnceAndLeavesTheScreen)
 
 INSTANTIATE_TEST_SUITE_P(Ways, EditFormPopupEnd,
                          ::testing::Values("PressOnTheForm", "EscapeKey", "CloseRequest", "FormHidden"), CaseName());
-
-TEST_F(BookInfoFormTest, AfterThePopupClosingTheWindowEndsTheProgramAndSavesTheCategories)
-{
-    // The form in a window of its own, as in the frame: closing that window
-    // must end the program, which then writes the frequent categories.
-    auto *window = new QWidget;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    BookInfoForm *shown = form_.release();
-    shown->setParent(window);
-    window->resize(shown->size());
-    window->show();
-    static_cast<QLineEdit *>(shown->Control(1004))->setText(QStringLiteral("童话; 动物"));
-    QTest::mouseClick(shown->Control(1005), Qt::LeftButton);
-    PressOnTheForm(shown);
-    window->close();
-    for (QWidget *topLevel : QApplication::topLevelWidgets())
-        EXPECT_FALSE(topLevel->isVisible()) << topLevel->metaObject()->className();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QString file = QString::fromUtf8(ReadAll(SettingsFilePath()));
-    EXPECT_TRUE(file.contains(QStringLiteral("CategoryCount=2\ncategory1=童话\ncategory2=动物"))) << file.toStdString();
-    // The next form starts with them.
-    form_ = std::make_unique<BookInfoForm>();
-    EXPECT_EQ(form_->Categories().FrequentCategories(), QStringList({"童话", "动物"}));
-}
 
 // The form inside a window whose other controls (here two buttons standing
 // in for the bars) take focus too: Tab and Shift+Tab stay in the form.

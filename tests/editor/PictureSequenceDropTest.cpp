@@ -75,7 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DropCase{"TwoOnTheSecondRow", {"x.png", "y.jpg"}, 1, true, "a.png x.png* y.jpg* b.png c.png"},
         DropCase{"BelowTheLastRow", {"x.png", "y.jpg"}, -1, true, "a.png b.png c.png x.png* y.jpg*"},
-        DropCase{"DuplicateSkipped", {"b.png", "x.png"}, 0, true, "x.png* a.png b.png c.png"},
         // a text file is no picture; ">" cannot stand in a book's path line
         DropCase{"OnlyWhatABookCarries", {"notes.txt", "q>r.png", "y.jpg"}, 2, true, "a.png b.png y.jpg* c.png"},
         DropCase{"NoPictureRefused", {"notes.txt"}, 0, false, "a.png b.png c.png*"}),

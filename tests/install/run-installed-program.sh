@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# usage: run-installed-program.sh PREFIX SCREENSHOT [double-click]
+# usage: run-installed-program.sh PREFIX SCREENSHOT [file-open|double-click]
 # Starts the installed program on a private X server with a window manager,
 # opens the sample book through File > Open as a user would (Ctrl+O, paste
 # the path, Enter) and takes a screenshot of the first page. With

@@ -9,7 +9,6 @@
 #include "ui/FixedDialog.h"
 #include "ui/DialogUnits.h"
 #include "ui/ReadingParametersLayout.h"
-#include "ui/ResourceIds.h"
 #include "viewer/ReadingParametersDialog.h"
 
 #include "TestFiles.h"

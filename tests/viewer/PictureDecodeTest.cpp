@@ -46,8 +46,7 @@ DecodeRequest RequestFor(const QString &path, QSize fitWidthClient = {})
 // At 100 % in a 400 x 300 window, wanted on screen now.
 DecodeRequest PartFirst(const QString &path)
 {
-    DecodeRequest request;
-    request.path = path;
+    DecodeRequest request = RequestFor(path);
     request.layout.Resize(400, 300);
     request.partFirst = true;
     return request;
