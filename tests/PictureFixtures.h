@@ -45,6 +45,18 @@ inline QImage Solid(int width, int height, QColor colour)
     return image;
 }
 
+// Two by two pixels, given row by row: an enlargement shows whether it
+// blends them or repeats them.
+inline QImage TwoByTwo(QRgb topLeft, QRgb topRight, QRgb bottomLeft, QRgb bottomRight)
+{
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.setPixel(0, 0, topLeft);
+    image.setPixel(1, 0, topRight);
+    image.setPixel(0, 1, bottomLeft);
+    image.setPixel(1, 1, bottomRight);
+    return image;
+}
+
 inline void PutLe16(QByteArray &b, int offset, int v) { qToLittleEndian<quint16>(quint16(v), b.data() + offset); }
 inline void PutLe32(QByteArray &b, int offset, qint32 v) { qToLittleEndian<qint32>(v, b.data() + offset); }
 inline qint32 Le32(const QByteArray &b, int offset) { return qFromLittleEndian<qint32>(b.constData() + offset); }
